@@ -1,0 +1,40 @@
+#pragma once
+
+#include "layout/FontSpec.h"
+#include "layout/TextMeasurer.h"
+
+#include <QFont>
+#include <QFontMetrics>
+
+#include <memory>
+
+namespace pluvane {
+
+// Makes the Windows face names a calendar is usually set in resolve to the
+// Japanese gothic fonts a Debian desktop has: IPAPGothic, then Noto Sans CJK
+// JP, then the system's sans. The face name itself is kept in pictures.
+// Needs a QGuiApplication; calling it again does nothing more.
+void registerFontSubstitutes();
+
+// The Qt font for a FontSpec: a negative height is a character height in
+// pixels, so it becomes the pixel size.
+QFont toQFont(const FontSpec& font);
+
+// Integer advance widths through Qt, the same for the window's readouts and
+// for the picture, so the geometry and the drawing agree. Keeps the metrics
+// of the last few fonts, as a calendar switches between three.
+class QtTextMeasurer final : public TextMeasurer {
+public:
+    QtTextMeasurer();
+    ~QtTextMeasurer() override;
+    int textWidth(const FontSpec& font, std::string_view utf8Text) const override;
+    int textHeight(const FontSpec& font) const override;
+    int ascent(const FontSpec& font) const;
+
+private:
+    const QFontMetrics& metricsFor(const FontSpec& font) const;
+    struct Cache;
+    std::unique_ptr<Cache> m_cache;
+};
+
+} // namespace pluvane

@@ -1,0 +1,23 @@
+#include "MakeCalendar.h"
+
+#include "EmfRecorder.h"
+#include "layout/CalendarDrawing.h"
+
+namespace pluvane {
+
+MadeCalendar makeCalendar(const CalendarSettings& settings, const TextMeasurer& measurer,
+    const ScreenMetrics& screen, const ColorResolver& resolveColor)
+{
+    MadeCalendar made;
+    made.geometry = calendarGeometry(settings, measurer);
+
+    EmfRecorder recorder(made.geometry.picwidth, made.geometry.picheight, screen, measurer, resolveColor);
+    drawCalendar(recorder, settings, made.geometry);
+    made.picture = recorder.close();
+
+    made.previewBox = fitPreviewBox(made.geometry.picwidth, made.geometry.picheight);
+    made.readout = sizeReadout(made.geometry);
+    return made;
+}
+
+} // namespace pluvane

@@ -1,0 +1,30 @@
+#pragma once
+
+// The make command: settings in, a finished picture out. The month facts and
+// geometry are worked out first, so a bad date fails before anything is
+// created; the drawing is recorded against the reference screen, closed, and
+// read back; only then is the result handed on.
+
+#include "Picture.h"
+#include "PreviewFit.h"
+#include "ScreenMetrics.h"
+#include "SystemColors.h"
+#include "layout/CalendarGeometry.h"
+#include "layout/CalendarSettings.h"
+#include "layout/TextMeasurer.h"
+
+namespace pluvane {
+
+struct MadeCalendar {
+    Picture picture;
+    CalendarGeometry geometry;
+    BoxSize previewBox;
+    SizeReadout readout;
+};
+
+// Throws EConvertError for an impossible date, EOutOfResources when the
+// recording cannot be started and EInvalidGraphic when it cannot be read back.
+MadeCalendar makeCalendar(const CalendarSettings& settings, const TextMeasurer& measurer,
+    const ScreenMetrics& screen, const ColorResolver& resolveColor = resolveWithPalette);
+
+} // namespace pluvane

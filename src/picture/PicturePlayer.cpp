@@ -1,0 +1,218 @@
+#include "PicturePlayer.h"
+
+#include "EmfReader.h"
+#include "Fonts.h"
+#include "MulDiv.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <algorithm>
+#include <map>
+
+namespace pluvane {
+
+namespace {
+
+// Limits that keep a hostile file from asking for giant pens, glyphs or tables.
+constexpr std::uint32_t maxObjectIndex = 0xFFFF;
+constexpr std::int64_t maxPenWidth = 1000;
+constexpr std::int64_t maxFontPixels = 4096;
+
+QColor qColorOf(std::uint32_t colorref)
+{
+    return QColor(static_cast<int>(colorref & 0xFF), static_cast<int>((colorref >> 8) & 0xFF),
+        static_cast<int>((colorref >> 16) & 0xFF));
+}
+
+struct PenObject {
+    std::uint32_t style = penStyleSolid;
+    std::int32_t width = 1;
+    std::uint32_t color = 0;
+};
+
+QFont qFontOf(const LogFont& lf)
+{
+    FontSpec spec;
+    spec.name = QString::fromStdU16String(lf.faceName).toStdString();
+    const std::int64_t pixels = std::clamp<std::int64_t>(std::abs(std::int64_t { lf.height }), 1, maxFontPixels);
+    spec.height = -static_cast<int>(pixels);
+    spec.bold = lf.weight > 400;
+    spec.italic = lf.italic != 0;
+    spec.underline = lf.underline != 0;
+    spec.strikeout = lf.strikeOut != 0;
+    return toQFont(spec);
+}
+
+class Player {
+public:
+    explicit Player(QPainter& painter) : m_painter(painter) { selectStockFont(); }
+
+    void play(const EmfRecord& record)
+    {
+        std::visit(Overloaded {
+                       [&](const EmfSetBkMode& r) { m_opaqueText = r.mode == bkModeOpaque; },
+                       [&](const EmfSetRop2&) {},
+                       [&](const EmfSetTextColor& r) { m_textColor = qColorOf(r.color); },
+                       [&](const EmfMoveTo& r) { m_position = QPointF(r.x, r.y); },
+                       [&](const EmfLineTo& r) { lineTo(r); },
+                       [&](const EmfSelectObject& r) { select(r.index); },
+                       [&](const EmfDeleteObject& r) {
+                           m_pens.erase(r.index);
+                           m_fonts.erase(r.index);
+                       },
+                       [&](const EmfCreatePen& r) {
+                           if (r.index != 0 && r.index <= maxObjectIndex) {
+                               m_fonts.erase(r.index);
+                               m_pens[r.index] = PenObject { r.style, r.width, r.color };
+                           }
+                       },
+                       [&](const EmfCreateFont& r) {
+                           if (r.index != 0 && r.index <= maxObjectIndex) {
+                               m_pens.erase(r.index);
+                               m_fonts[r.index] = r.font;
+                           }
+                       },
+                       [&](const EmfExtTextOut& r) { text(r); },
+                       [&](const EmfEof&) {},
+                   },
+            record);
+    }
+
+private:
+    void select(std::uint32_t index)
+    {
+        if (index & stockObjectFlag) {
+            switch (index & ~stockObjectFlag) {
+            case 6: m_pen = PenObject { penStyleSolid, 1, 0xFFFFFF }; break; // white pen
+            case 7: m_pen = PenObject { penStyleSolid, 1, 0 }; break;        // black pen
+            case 8: m_pen = PenObject { penStyleNull, 1, 0 }; break;         // null pen
+            case 10: case 11: case 12: case 13: case 14: case 16: case 17:
+                selectStockFont();
+                break;
+            default: break; // brushes and palettes do not show in what we draw
+            }
+            return;
+        }
+        if (auto pen = m_pens.find(index); pen != m_pens.end())
+            m_pen = pen->second;
+        else if (auto font = m_fonts.find(index); font != m_fonts.end())
+            selectFont(font->second);
+    }
+
+    void selectStockFont()
+    {
+        LogFont lf;
+        lf.height = -12;
+        lf.faceName = u"Sans Serif";
+        selectFont(lf);
+    }
+
+    void selectFont(const LogFont& lf)
+    {
+        m_font = qFontOf(lf);
+        m_ascent = QFontMetricsF(m_font).ascent();
+    }
+
+    void lineTo(const EmfLineTo& r)
+    {
+        const QPointF to(r.x, r.y);
+        if (m_pen.style != penStyleNull) {
+            QPen pen(qColorOf(m_pen.color));
+            pen.setWidthF(static_cast<qreal>(std::clamp<std::int64_t>(m_pen.width, 1, maxPenWidth)));
+            pen.setCapStyle(Qt::FlatCap);
+            m_painter.setPen(pen);
+            m_painter.drawLine(m_position, to);
+        }
+        m_position = to;
+    }
+
+    void text(const EmfExtTextOut& r)
+    {
+        if (r.text.empty())
+            return;
+        const QString text = QString::fromStdU16String(r.text);
+        m_painter.setFont(m_font);
+        m_painter.setPen(m_textColor);
+        const qreal baseline = r.y + m_ascent;
+        if (r.dx.size() != r.text.size() || text.size() == 1) {
+            if (m_opaqueText)
+                fillBehind(r.x, r.y, QFontMetricsF(m_font).horizontalAdvance(text));
+            m_painter.drawText(QPointF(r.x, baseline), text);
+            return;
+        }
+        // Each character goes where the recording measured it.
+        std::int64_t x = r.x;
+        if (m_opaqueText) {
+            std::int64_t total = 0;
+            for (auto d : r.dx)
+                total += d;
+            fillBehind(r.x, r.y, static_cast<qreal>(total));
+        }
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size();
+            const qsizetype units = pair ? 2 : 1;
+            m_painter.drawText(QPointF(static_cast<qreal>(x), baseline), text.mid(i, units));
+            for (qsizetype k = 0; k < units; ++k)
+                x += r.dx[static_cast<std::size_t>(i + k)];
+            i += units - 1;
+        }
+    }
+
+    void fillBehind(qreal x, qreal y, qreal width)
+    {
+        m_painter.fillRect(QRectF(x, y, width, QFontMetricsF(m_font).height()), Qt::white);
+    }
+
+    QPainter& m_painter;
+    std::map<std::uint32_t, PenObject> m_pens;
+    std::map<std::uint32_t, LogFont> m_fonts;
+    PenObject m_pen;
+    QFont m_font;
+    qreal m_ascent = 0;
+    QColor m_textColor = Qt::black;
+    bool m_opaqueText = true;
+    QPointF m_position;
+};
+
+} // namespace
+
+void playEmfDocument(QPainter& painter, const EmfDocument& document, const QRectF& target)
+{
+    const EmfHeader& h = document.header;
+    const std::int64_t frameW = std::int64_t { h.frame.right } - h.frame.left;
+    const std::int64_t frameH = std::int64_t { h.frame.bottom } - h.frame.top;
+    if (frameW <= 0 || frameH <= 0 || frameW > INT32_MAX || frameH > INT32_MAX || h.device.cx <= 0
+        || h.device.cy <= 0 || h.millimeters.cx <= 0 || h.millimeters.cy <= 0
+        || h.millimeters.cx > INT32_MAX / 100 || h.millimeters.cy > INT32_MAX / 100 || target.isEmpty())
+        return;
+    // The frame, in pixels of the reference screen, is what fills the target.
+    const int widthPx = mulDiv(static_cast<std::int32_t>(frameW), h.device.cx, h.millimeters.cx * 100);
+    const int heightPx = mulDiv(static_cast<std::int32_t>(frameH), h.device.cy, h.millimeters.cy * 100);
+    if (widthPx <= 0 || heightPx <= 0)
+        return;
+    const qreal originX = mulDiv(h.frame.left, h.device.cx, h.millimeters.cx * 100);
+    const qreal originY = mulDiv(h.frame.top, h.device.cy, h.millimeters.cy * 100);
+
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / widthPx, target.height() / heightPx);
+    painter.translate(-originX, -originY);
+    Player player(painter);
+    for (const EmfRecord& r : document.records)
+        player.play(r);
+    painter.restore();
+}
+
+void playEmfBytes(QPainter& painter, std::span<const std::uint8_t> bytes, const QRectF& target)
+{
+    if (const auto document = readEmf(bytes))
+        playEmfDocument(painter, *document, target);
+}
+
+void playPicture(QPainter& painter, const Picture& picture, const QRectF& target)
+{
+    playEmfBytes(painter, picture.bytes(), target);
+}
+
+} // namespace pluvane

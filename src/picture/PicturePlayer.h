@@ -1,0 +1,24 @@
+#pragma once
+
+#include "EmfRecords.h"
+#include "Picture.h"
+
+#include <QRectF>
+
+#include <cstdint>
+#include <span>
+
+class QPainter;
+
+namespace pluvane {
+
+// Plays a recorded picture stretched into `target` of a painter, the picture's
+// pixel size mapped onto the whole rectangle without keeping proportions. The
+// picture paints no background of its own. Any bytes are safe to play: a bad
+// header draws nothing, unknown records are skipped, and absurd values are
+// held within sane limits.
+void playPicture(QPainter& painter, const Picture& picture, const QRectF& target);
+void playEmfBytes(QPainter& painter, std::span<const std::uint8_t> bytes, const QRectF& target);
+void playEmfDocument(QPainter& painter, const EmfDocument& document, const QRectF& target);
+
+} // namespace pluvane

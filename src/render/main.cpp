@@ -1,0 +1,88 @@
+// pluvane-render: the calendar pipeline from the command line, no display needed.
+
+#include "RenderOptions.h"
+#include "layout/Errors.h"
+#include "picture/FileOutput.h"
+#include "picture/Fonts.h"
+#include "picture/MakeCalendar.h"
+
+#include <QDate>
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <iostream>
+
+using namespace pluvane;
+
+namespace {
+
+// Without a display the offscreen platform serves; with one, its primary
+// screen is the reference screen.
+void choosePlatform()
+{
+    if (qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        return;
+    const bool display = qEnvironmentVariableIsSet("DISPLAY") || qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+    qputenv("QT_QPA_PLATFORM", display ? "xcb;offscreen" : "offscreen");
+}
+
+void printInfo(const MadeCalendar& made)
+{
+    const CalendarGeometry& g = made.geometry;
+    std::cout << "fontheight=" << g.fontheight << '\n'
+              << "weekfontheight=" << g.weekfontheight << '\n'
+              << "weekband=" << g.weekband << '\n'
+              << "gridtop=" << g.gridtop << '\n'
+              << "firstcol=" << g.firstcol << '\n'
+              << "daycount=" << g.daycount << '\n'
+              << "cellheight=" << g.cellheight << '\n'
+              << "cellwidth=" << g.cellwidth << '\n'
+              << "picwidth=" << g.picwidth << '\n'
+              << "picheight=" << g.picheight << '\n'
+              << "frame_w=" << made.picture.widthHmm() << '\n'
+              << "frame_h=" << made.picture.heightHmm() << '\n'
+              << "readout_x=" << made.readout.maxX << '\n'
+              << "readout_y=" << made.readout.maxY << '\n';
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const QDate today = QDate::currentDate();
+    RenderOptions options;
+    try {
+        options = parseRenderOptions(args, today.year(), today.month());
+    } catch (const UsageError& e) {
+        std::cerr << "pluvane-render: " << e.what() << '\n';
+        return 2;
+    }
+    if (options.help) {
+        std::cout << renderUsage();
+        return 0;
+    }
+
+    choosePlatform();
+    // Our own arguments are not Qt's: Qt sees only the program name.
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
+    registerFontSubstitutes();
+
+    try {
+        const QtTextMeasurer measurer;
+        const ScreenMetrics screen = options.screen.value_or(primaryScreenMetrics());
+        const MadeCalendar made = makeCalendar(options.settings, measurer, screen);
+        if (options.info)
+            printInfo(made);
+        if (!options.output.empty()) {
+            writeFileAtomically(options.output, made.picture.bytes());
+            if (!options.quiet)
+                std::cerr << "pluvane-render: wrote " << options.output << '\n';
+        }
+    } catch (const PluvaneError& e) {
+        std::cerr << "pluvane-render: " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
