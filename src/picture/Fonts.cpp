@@ -8,6 +8,8 @@
 #include <array>
 #include <cstdlib>
 #include <optional>
+#include <string>
+#include <unordered_map>
 
 namespace pluvane {
 
@@ -47,7 +49,11 @@ struct QtTextMeasurer::Cache {
     struct Entry {
         FontSpec spec;
         std::optional<QFontMetrics> metrics;
+        // Shaping a text costs far more than looking up its width, and a
+        // calendar measures the same few texts again and again.
+        std::unordered_map<std::string, int> widths;
     };
+    Entry& entryFor(const FontSpec& font);
     std::array<Entry, 4> entries;
     std::size_t next = 0;
 };
@@ -55,25 +61,40 @@ struct QtTextMeasurer::Cache {
 QtTextMeasurer::QtTextMeasurer() : m_cache(std::make_unique<Cache>()) {}
 QtTextMeasurer::~QtTextMeasurer() = default;
 
-const QFontMetrics& QtTextMeasurer::metricsFor(const FontSpec& font) const
+QtTextMeasurer::Cache::Entry& QtTextMeasurer::Cache::entryFor(const FontSpec& font)
 {
     // The colour does not change a width, so it is no part of the key.
     FontSpec key = font;
     key.color = 0;
-    for (auto& e : m_cache->entries)
+    for (auto& e : entries)
         if (e.metrics && e.spec == key)
-            return *e.metrics;
-    auto& slot = m_cache->entries[m_cache->next];
-    m_cache->next = (m_cache->next + 1) % m_cache->entries.size();
+            return e;
+    auto& slot = entries[next];
+    next = (next + 1) % entries.size();
     slot.spec = key;
     slot.metrics.emplace(toQFont(font));
-    return *slot.metrics;
+    slot.widths.clear();
+    return slot;
+}
+
+const QFontMetrics& QtTextMeasurer::metricsFor(const FontSpec& font) const
+{
+    return *m_cache->entryFor(font).metrics;
 }
 
 int QtTextMeasurer::textWidth(const FontSpec& font, std::string_view utf8Text) const
 {
+    constexpr std::size_t maxRemembered = 4096;
+    Cache::Entry& entry = m_cache->entryFor(font);
+    const std::string key(utf8Text);
+    if (const auto known = entry.widths.find(key); known != entry.widths.end())
+        return known->second;
     const QString text = QString::fromUtf8(utf8Text.data(), static_cast<qsizetype>(utf8Text.size()));
-    return metricsFor(font).horizontalAdvance(text);
+    const int width = entry.metrics->horizontalAdvance(text);
+    if (entry.widths.size() >= maxRemembered)
+        entry.widths.clear();
+    entry.widths.emplace(key, width);
+    return width;
 }
 
 int QtTextMeasurer::textHeight(const FontSpec& font) const

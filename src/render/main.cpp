@@ -26,6 +26,14 @@ void choosePlatform()
     qputenv("QT_QPA_PLATFORM", display ? "xcb;offscreen" : "offscreen");
 }
 
+// Qt's own notices (a missing runtime folder, a display it could not reach)
+// are no concern of someone rendering a file; real failures still show.
+void dropQtNotices(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::cerr << "pluvane-render: " << message.toStdString() << '\n';
+}
+
 void printInfo(const MadeCalendar& made)
 {
     const CalendarGeometry& g = made.geometry;
@@ -64,6 +72,7 @@ int main(int argc, char** argv)
     }
 
     choosePlatform();
+    qInstallMessageHandler(dropQtNotices);
     // Our own arguments are not Qt's: Qt sees only the program name.
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);

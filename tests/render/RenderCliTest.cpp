@@ -1,0 +1,164 @@
+// pluvane-render as a user runs it, and its files as other programs read them.
+
+#include "support/Process.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using pluvane::fixtures::runProgram;
+
+namespace {
+
+const QString renderer = QStringLiteral(PLUVANE_RENDER_PATH);
+const QStringList referenceScreen { "--screen", "800x600:280x210" };
+
+QString readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+} // namespace
+
+TEST(RenderCli, InfoPrintsTheGeometryFrameAndReadouts)
+{
+    const auto r = runProgram(renderer, QStringList { "--year", "1998", "--month", "3", "--info" } + referenceScreen);
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    QMap<QString, QString> info;
+    for (const QString& line : r.out.split('\n', Qt::SkipEmptyParts)) {
+        const auto eq = line.indexOf('=');
+        info[line.left(eq)] = line.mid(eq + 1);
+    }
+    for (const char* key : { "fontheight", "weekfontheight", "weekband", "gridtop", "firstcol", "daycount",
+             "cellheight", "cellwidth", "picwidth", "picheight", "frame_w", "frame_h", "readout_x", "readout_y" })
+        EXPECT_TRUE(info.contains(key)) << key;
+    EXPECT_EQ(info["fontheight"], "12");
+    EXPECT_EQ(info["gridtop"], "35");
+    EXPECT_EQ(info["firstcol"], "0");
+    EXPECT_EQ(info["daycount"], "31");
+    EXPECT_EQ(info["picheight"], "167");
+    EXPECT_EQ(info["frame_h"], "5845");
+    const int picwidth = info["picwidth"].toInt();
+    EXPECT_EQ(info["cellwidth"].toInt() * 7, picwidth);
+    EXPECT_EQ(info["frame_w"].toInt(), (picwidth * 28000 + 400) / 800);
+    EXPECT_EQ(info["readout_x"], "MAX X=" + info["picwidth"]);
+    EXPECT_EQ(info["readout_y"], "MAX Y=167");
+}
+
+TEST(RenderCli, WrittenFileConvertsWithAnIndependentReader)
+{
+    const QString converter = QStandardPaths::findExecutable("emf2svg-conv");
+    ASSERT_FALSE(converter.isEmpty()) << "emf2svg-conv is missing; scripts/setup.sh installs it";
+    QTemporaryDir dir;
+    const QString emf = dir.filePath("march.emf");
+    const QString svg = dir.filePath("march.svg");
+    const auto r = runProgram(renderer, QStringList { "--year", "1998", "--month", "3", "-o", emf } + referenceScreen);
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("march.emf"));
+    const auto c = runProgram(converter, { "-i", emf, "-o", svg });
+    ASSERT_EQ(c.status, 0) << c.err.toStdString();
+    const QString doc = readAll(svg);
+
+    EXPECT_EQ(doc.count("<path"), 16);
+    const QRegularExpression textRe(R"re(<text [^>]*fill="(#[0-9A-Fa-f]{6})"[^>]*x="([-0-9.]+)" y="([-0-9.]+)"[^>]*><!\[CDATA\[([^\]]*)\]\]></text>)re");
+    QStringList strings;
+    QMap<QString, QString> colourOf;
+    for (auto m = textRe.globalMatch(doc); m.hasNext();) {
+        const auto match = m.next();
+        strings << match.captured(4);
+        if (!colourOf.contains(match.captured(4)))
+            colourOf[match.captured(4)] = match.captured(1).toUpper();
+    }
+    ASSERT_EQ(strings.size(), 39) << doc.left(2000).toStdString();
+    for (int day = 1; day <= 31; ++day)
+        EXPECT_EQ(strings[day - 1], QString::number(day));
+    EXPECT_EQ(strings[31], "3");
+    EXPECT_EQ(strings.mid(32), (QStringList { "SUN", "MON", "TUE", "WED", "THU", "FRI", "SAT" }));
+    for (const char* red : { "1", "8", "15", "22", "29", "SUN" })
+        EXPECT_EQ(colourOf[red], "#FF0000") << red;
+    for (const char* black : { "2", "31", "MON", "SAT" })
+        EXPECT_EQ(colourOf[black], "#000000") << black;
+    EXPECT_TRUE(doc.contains("ＭＳ Ｐゴシック"));
+}
+
+struct BadInput {
+    QStringList args;
+    int status;
+    QString message; // a part of the one line on stderr
+};
+
+void PrintTo(const BadInput& c, std::ostream* os) { *os << c.args.join(' ').toStdString(); }
+
+class RenderCliErrors : public ::testing::TestWithParam<BadInput> {};
+
+TEST_P(RenderCliErrors, OneClearLineAndNothingAtTheTarget)
+{
+    const BadInput c = GetParam();
+    QTemporaryDir dir;
+    const QString target = dir.filePath("out.emf");
+    QStringList args = c.args;
+    args.replaceInStrings("TARGET", target);
+    args.replaceInStrings("DIR", dir.path());
+    const auto r = runProgram(renderer, args);
+    EXPECT_EQ(r.status, c.status) << r.err.toStdString();
+    const QStringList lines = r.err.split('\n', Qt::SkipEmptyParts).filter("pluvane-render:");
+    ASSERT_EQ(lines.size(), 1) << r.err.toStdString();
+    EXPECT_TRUE(lines[0].contains(c.message)) << lines[0].toStdString();
+    EXPECT_FALSE(QFile::exists(target));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::Hidden).size(),
+        args.contains(dir.path() + "/sub") ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Inputs, RenderCliErrors,
+    ::testing::Values(BadInput { { "--colour", "red", "-o", "TARGET" }, 2, "unknown option '--colour'" },
+        BadInput { { "--year" }, 2, "--year needs a value" },
+        BadInput { { "--year", "abc", "-o", "TARGET" }, 2, "--year needs a whole number, not 'abc'" },
+        BadInput { { "--year", "1899", "-o", "TARGET" }, 2, "--year must be between 1900 and 2500" },
+        BadInput { { "--month", "13", "-o", "TARGET" }, 2, "--month must be between 1 and 12" },
+        BadInput { { "--month", "3x", "-o", "TARGET" }, 2, "--month needs a whole number" },
+        BadInput { { "--cell-width", "1", "-o", "TARGET" }, 2, "--cell-width must be between 2 and 100" },
+        BadInput { { "--cell-height", "101", "-o", "TARGET" }, 2, "--cell-height must be between 1 and 100" },
+        BadInput { { "--title-size", "19", "-o", "TARGET" }, 2, "--title-size must be between 20 and 100" },
+        BadInput { { "--title-pos", "middle", "-o", "TARGET" }, 2, "--title-pos needs left, center or right" },
+        BadInput { { "--pattern", "4", "-o", "TARGET" }, 2, "--pattern must be between 1 and 3" },
+        BadInput { { "--font-height", "0", "-o", "TARGET" }, 2, "--font-height must be between 1 and 1000" },
+        BadInput { { "--line-color", "notacolour", "-o", "TARGET" }, 2, "--line-color needs #RRGGBB or a colour name" },
+        BadInput { { "--day-color", "#12345", "-o", "TARGET" }, 2, "--day-color needs #RRGGBB" },
+        BadInput { { "--screen", "800x600", "-o", "TARGET" }, 2, "--screen needs WxH:WMMxHMM" },
+        BadInput { { "--bold=yes", "-o", "TARGET" }, 2, "--bold takes no value" },
+        BadInput { {}, 2, "nothing to do" },
+        BadInput { { "-o", "DIR/missing/out.emf" }, 1, "ﾌｧｲﾙ" },
+        BadInput { { "-o", "DIR" }, 1, "を作成できません" }));
+
+TEST(RenderCli, HelpListsTheOptions)
+{
+    const auto r = runProgram(renderer, { "--help" });
+    EXPECT_EQ(r.status, 0);
+    for (const char* option : { "--year", "--month", "--font", "--font-height", "--bold", "--cell-width",
+             "--cell-height", "--title-size", "--title-pos", "--pattern", "--line-color", "--screen", "--info", "-o" })
+        EXPECT_TRUE(r.out.contains(option)) << option;
+}
+
+TEST(RenderCli, ReplacesAnExistingFileWhole)
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath("cal.emf");
+    {
+        QFile f(target);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(100000, 'x'));
+    }
+    const auto r = runProgram(renderer, QStringList { "--quiet", "-o", target } + referenceScreen);
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+    QFile f(target);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray bytes = f.readAll();
+    EXPECT_LT(bytes.size(), 100000);
+    EXPECT_EQ(bytes.mid(40, 4), QByteArray(" EMF"));
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <QStringList>
+
+namespace pluvane::fixtures {
+
+struct ProcessResult {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+// Runs a program to its end (at most a minute) and keeps what it printed.
+inline ProcessResult runProgram(const QString& program, const QStringList& args)
+{
+    QProcess p;
+    p.start(program, args);
+    ProcessResult r;
+    if (!p.waitForStarted(10000)) {
+        r.err = "could not start " + program;
+        return r;
+    }
+    p.waitForFinished(60000);
+    r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+} // namespace pluvane::fixtures
