@@ -1,0 +1,116 @@
+#pragma once
+
+// The window keeps every setting in its controls and in three colours. Each
+// handler reads the controls as one CalendarSettings snapshot, calls the plain
+// functions of the layout and picture code, and shows what they return; a
+// failure goes to the one ErrorBoundary.
+
+#include "ErrorBoundary.h"
+#include "layout/CalendarSettings.h"
+#include "picture/Fonts.h"
+#include "picture/ScreenMetrics.h"
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class QPushButton;
+
+namespace pluvane {
+
+class CaptionLabel;
+class ColorChooser;
+class FontChooserDialog;
+class MonthCalendar;
+class PaperShape;
+class PreviewImage;
+class RadioGroup;
+class SpinEdit;
+class TrackBar;
+
+// What the window takes from its surroundings, replaceable in tests.
+struct WindowServices {
+    std::function<ScreenMetrics()> screen = primaryScreenMetrics;
+    QString executablePath; // for the error box's caption; the running program's when empty
+};
+
+class CalendarWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit CalendarWindow(WindowServices services = {}, QWidget* parent = nullptr);
+    ~CalendarWindow() override;
+
+    // The settings as the controls hold them at this moment.
+    CalendarSettings settings() const;
+
+    bool madeflag = false;
+    TColor moncolor = clBlack;
+    TColor weekcolor = clBlack;
+    TColor linecolor = clBlack;
+    const FontSpec& canvasFont() const { return m_canvasFont; }
+    const ErrorBoundary& errorBoundary() const { return m_boundary; }
+
+private:
+    void createControls();
+    void connectHandlers();
+    void chainTabOrder();
+    // Positions in design pixels, scaled on screens of another resolution.
+    void place(QWidget* widget, int left, int top, int width, int height) const;
+    int scaled(int designPixels) const;
+    std::function<void()> guarded(void (CalendarWindow::*handler)());
+
+    void FormCreate();
+    void SpinyearChange();
+    void SpinmonChange();
+    void xtrackChange();
+    void ytrackChange();
+    void montrackChange();
+    void Button1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void Button5Click();
+    void Button6Click();
+    void Button7Click();
+    void sizeset();
+
+    WindowServices m_services;
+    ErrorBoundary m_boundary;
+    QtTextMeasurer m_measurer;
+    FontSpec m_canvasFont;
+    double m_scale = 1.0;
+
+    QWidget* m_content = nullptr;
+    PaperShape* Shape1 = nullptr;
+    PreviewImage* Image1 = nullptr;
+    CaptionLabel* Label1 = nullptr;
+    CaptionLabel* Label2 = nullptr;
+    CaptionLabel* Label3 = nullptr;
+    CaptionLabel* Label4 = nullptr;
+    CaptionLabel* Label5 = nullptr;
+    CaptionLabel* Label6 = nullptr;
+    CaptionLabel* Label7 = nullptr;
+    CaptionLabel* Label8 = nullptr;
+    CaptionLabel* Label9 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    MonthCalendar* Calendar1 = nullptr;
+    SpinEdit* Spinyear = nullptr;
+    SpinEdit* Spinmon = nullptr;
+    TrackBar* xtrack = nullptr;
+    TrackBar* ytrack = nullptr;
+    QPushButton* Button3 = nullptr;
+    QPushButton* Button4 = nullptr;
+    TrackBar* montrack = nullptr;
+    RadioGroup* tukiiti = nullptr;
+    QPushButton* Button5 = nullptr;
+    QPushButton* Button6 = nullptr;
+    RadioGroup* ptn = nullptr;
+    QPushButton* Button7 = nullptr;
+    FontChooserDialog* FontDialog1 = nullptr;
+    std::unique_ptr<ColorChooser> ColorDialog1;
+};
+
+} // namespace pluvane

@@ -1,0 +1,15 @@
+// pluvane: the calendar window.
+
+#include "CalendarWindow.h"
+#include "picture/Fonts.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    pluvane::registerFontSubstitutes();
+    pluvane::CalendarWindow window;
+    window.show();
+    return app.exec();
+}
