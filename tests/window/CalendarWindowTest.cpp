@@ -23,6 +23,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QScreen>
+
+#include <cmath>
 #include <functional>
 
 using namespace pluvane;
@@ -324,4 +327,24 @@ TEST(ApplicationTitle, MadeFromTheExecutableName)
         { "/opt/PLUVANE.EXE", "Pluvane" }, { "my.tool.bin", "My" }, { "/a.b/pluVane", "Pluvane" }, { "x", "X" } };
     for (const auto& [path, title] : cases)
         EXPECT_EQ(applicationTitle(path).toStdString(), title) << path;
+}
+
+TEST(CalendarWindowResolution, FontAndControlsFollowTheScreensResolution)
+{
+    // Run once at 96 dots per inch and once more by CTest at 120 (with Qt's
+    // own scaling off, so the window must scale itself).
+    const int dpi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInch());
+    CalendarWindow w(testServices());
+    const int height = static_cast<int>(std::lround(-12.0 * dpi / 96));
+    EXPECT_EQ(w.font().pixelSize(), -height);
+    EXPECT_EQ(w.canvasFont().height, height);
+    const double f = -height / 12.0;
+    auto at = [f](int v) { return static_cast<int>(std::lround(v * f)); };
+    EXPECT_EQ(child<QWidget>(w, "Button1")->geometry(), QRect(at(392), at(24), at(81), at(25)));
+    EXPECT_EQ(child<QWidget>(w, "ptn")->geometry(), QRect(at(184), at(336), at(129), at(97)));
+    // Every caption still fits its button.
+    for (const char* name : { "Button1", "Button2", "Button3", "Button4", "Button5", "Button6", "Button7" }) {
+        auto* b = child<QPushButton>(w, name);
+        EXPECT_LE(QFontMetrics(b->font()).horizontalAdvance(b->text()), b->width()) << name;
+    }
 }

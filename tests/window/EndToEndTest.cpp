@@ -1,0 +1,81 @@
+// The real pluvane program in a real X server: find the window, press
+// "作成", and look at what the screen shows.
+
+#include "support/VirtualDisplay.h"
+
+#include <QDir>
+#include <QImage>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+using pluvane::fixtures::VirtualDisplay;
+
+namespace {
+
+const QString program = QStringLiteral(PLUVANE_WINDOW_PATH);
+const QString artifacts = QStringLiteral(PLUVANE_ARTIFACT_DIR);
+
+QMap<QString, int> windowGeometry(const VirtualDisplay& display, const QString& window)
+{
+    QMap<QString, int> g;
+    const auto r = display.run("xdotool", { "getwindowgeometry", "--shell", window });
+    for (const QString& line : r.out.split('\n', Qt::SkipEmptyParts))
+        g[line.section('=', 0, 0)] = line.section('=', 1).toInt();
+    return g;
+}
+
+} // namespace
+
+TEST(EndToEnd, MakeButtonShowsTheCalendarInThePreview)
+{
+    for (const char* tool : { "xdotool", "import" })
+        ASSERT_FALSE(QStandardPaths::findExecutable(tool).isEmpty()) << tool << " is missing; scripts/setup.sh installs it";
+    VirtualDisplay display;
+    ASSERT_TRUE(display.isUp()) << "Xvfb did not start";
+
+    QProcess app;
+    app.setProcessEnvironment(display.environment());
+    app.start(program, {});
+    ASSERT_TRUE(app.waitForStarted(10000));
+
+    const auto found = display.run("xdotool", { "search", "--sync", "--onlyvisible", "--name", "Pluvane Ver 1.0" });
+    ASSERT_EQ(found.status, 0) << found.err.toStdString();
+    const QString window = found.out.split('\n', Qt::SkipEmptyParts).value(0);
+    auto g = windowGeometry(display, window);
+    ASSERT_GE(g["WIDTH"], 588);
+    ASSERT_GE(g["HEIGHT"], 450);
+
+    // "作成" sits at (392, 24), 81 x 25, in the window's client area.
+    const auto click = display.run("xdotool", { "mousemove", "--sync", QString::number(g["X"] + 432),
+                                                  QString::number(g["Y"] + 36), "click", "1" });
+    ASSERT_EQ(click.status, 0) << click.err.toStdString();
+    QThread::msleep(700);
+
+    QDir().mkpath(artifacts);
+    const QString shotPath = artifacts + "/end-to-end-preview.png";
+    const auto shot = display.run("import", { "-window", window, shotPath });
+    ASSERT_EQ(shot.status, 0) << shot.err.toStdString();
+    app.terminate();
+    app.waitForFinished(5000);
+
+    const QImage image(shotPath);
+    ASSERT_FALSE(image.isNull());
+    int red = 0, dark = 0;
+    for (int y = 32; y < 32 + 210; ++y)
+        for (int x = 24; x < 24 + 280; ++x) {
+            const QRgb c = image.pixel(x, y);
+            red += qRed(c) > 160 && qGreen(c) < 110 && qBlue(c) < 110;
+            dark += qRed(c) < 80 && qGreen(c) < 80 && qBlue(c) < 80;
+        }
+    EXPECT_GT(red, 30) << "no red Sunday numbers in the preview; see " << shotPath.toStdString();
+    EXPECT_GT(dark, 1500) << "no ruled lines in the preview; see " << shotPath.toStdString();
+    // A full ruled line crosses the preview at the first row rule.
+    int longestRow = 0;
+    for (int y = 32; y < 32 + 210; ++y) {
+        int run = 0;
+        for (int x = 24; x < 24 + 280; ++x)
+            run = qRed(image.pixel(x, y)) < 80 ? run + 1 : 0, longestRow = std::max(longestRow, run);
+    }
+    EXPECT_GT(longestRow, 150);
+}
