@@ -2,30 +2,91 @@
 
 #include "layout/Errors.h"
 
-#include <QFileInfo>
-#include <QSaveFile>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace pluvane {
 
-void writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes)
+namespace {
+
+std::string folderOf(const std::string& path)
 {
-    const QString name = QString::fromStdString(path);
-    if (name.isEmpty() || QFileInfo(name).isDir())
+    const std::size_t slash = path.rfind('/');
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string fileNameOf(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// The mode a new file gets: that of the file it replaces, or what the
+// process's umask allows.
+mode_t modeFor(const std::string& path)
+{
+    struct stat existing {};
+    if (stat(path.c_str(), &existing) == 0)
+        return existing.st_mode & 07777;
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+bool writeAll(int fd, std::span<const std::uint8_t> bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
+void writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes, Durability durability)
+{
+    struct stat target {};
+    if (path.empty() || path.back() == '/' || (stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode)))
         throw EFCreateError(path);
 
-    QSaveFile file(name);
-    // A file that cannot be written in place is not silently replaced by a
-    // new one with other owners or permissions.
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
+    std::string temporary = folderOf(path) + "/." + fileNameOf(path) + ".XXXXXX";
+    const int fd = mkstemp(temporary.data());
+    if (fd < 0)
         throw EFCreateError(path);
-    const auto size = static_cast<qint64>(bytes.size());
-    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size) {
-        file.cancelWriting();
+    fchmod(fd, modeFor(path));
+
+    bool written = writeAll(fd, bytes);
+    if (written && durability == Durability::SyncEachFile)
+        written = fdatasync(fd) == 0;
+    // close() is where some file systems report that the data did not fit.
+    written = ::close(fd) == 0 && written;
+    if (!written) {
+        unlink(temporary.c_str());
         throw EWriteError();
     }
-    if (!file.commit())
-        throw EWriteError();
+    if (rename(temporary.c_str(), path.c_str()) != 0) {
+        unlink(temporary.c_str());
+        throw EFCreateError(path);
+    }
+}
+
+void syncFileSystemOf(const std::string& path)
+{
+    const int fd = open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    syncfs(fd);
+    ::close(fd);
 }
 
 } // namespace pluvane

@@ -4,6 +4,7 @@
 #include "Fonts.h"
 #include "MulDiv.h"
 
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -135,7 +136,9 @@ private:
         m_painter.setFont(m_font);
         m_painter.setPen(m_textColor);
         const qreal baseline = r.y + m_ascent;
-        if (r.dx.size() != r.text.size() || text.size() == 1) {
+        // A text whose recorded advances are the font's own is drawn whole,
+        // so it stays one editable text in vector output.
+        if (r.dx.size() != r.text.size() || text.size() == 1 || advancesMatch(text, r.dx)) {
             if (m_opaqueText)
                 fillBehind(r.x, r.y, QFontMetricsF(m_font).horizontalAdvance(text));
             m_painter.drawText(QPointF(r.x, baseline), text);
@@ -157,6 +160,19 @@ private:
                 x += r.dx[static_cast<std::size_t>(i + k)];
             i += units - 1;
         }
+    }
+
+    bool advancesMatch(const QString& text, const std::vector<std::int32_t>& dx) const
+    {
+        const QFontMetrics metrics(m_font);
+        int previous = 0;
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const int width = metrics.horizontalAdvance(text.left(i + 1));
+            if (width - previous != dx[static_cast<std::size_t>(i)])
+                return false;
+            previous = width;
+        }
+        return true;
     }
 
     void fillBehind(qreal x, qreal y, qreal width)

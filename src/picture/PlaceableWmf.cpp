@@ -1,0 +1,87 @@
+#include "PlaceableWmf.h"
+
+#include "ByteReader.h"
+#include "ByteWriter.h"
+#include "EmfReader.h"
+#include "WmfConverter.h"
+#include "layout/Errors.h"
+
+#include <algorithm>
+
+namespace pluvane {
+
+namespace {
+
+constexpr std::uint32_t placeableKey = 0x9AC6CDD7;
+constexpr std::size_t placeableHeaderSize = 22;
+constexpr std::size_t checksummedWords = 10;
+constexpr std::int64_t hundredthsPerInch = 2540;
+constexpr std::int64_t largestBoxSide = 32767;
+
+// The bounding box and its units per inch.
+struct Box {
+    std::int16_t right = 0;
+    std::int16_t bottom = 0;
+    std::uint16_t unitsPerInch = 0;
+};
+
+Box boxFor(std::int64_t widthHmm, std::int64_t heightHmm)
+{
+    const std::int64_t longer = std::max(widthHmm, heightHmm);
+    if (widthHmm <= 0 || heightHmm <= 0)
+        throw EOutOfResources();
+    // At 2540 units per inch the box is in 0.01 mm.
+    std::int64_t inch = hundredthsPerInch;
+    if (longer > largestBoxSide) {
+        // The largest inch with longer × inch / 2540 (truncated) at most
+        // 32767, that is longer × inch below 32768 × 2540.
+        inch = ((largestBoxSide + 1) * hundredthsPerInch - 1) / longer;
+        if (inch < 1)
+            throw EOutOfResources();
+    }
+    return { static_cast<std::int16_t>(widthHmm * inch / hundredthsPerInch),
+        static_cast<std::int16_t>(heightHmm * inch / hundredthsPerInch), static_cast<std::uint16_t>(inch) };
+}
+
+void placeableHeader(std::vector<std::uint8_t>& out, const Box& box)
+{
+    ByteWriter w(out);
+    const std::size_t start = w.position();
+    w.u32(placeableKey);     // Key
+    w.u16(0);                // HWmf
+    w.i16(0);                // BoundingBox.Left
+    w.i16(0);                // BoundingBox.Top
+    w.i16(box.right);        // BoundingBox.Right
+    w.i16(box.bottom);       // BoundingBox.Bottom
+    w.u16(box.unitsPerInch); // Inch
+    w.u32(0);                // Reserved
+    const std::size_t checksumAt = w.position();
+    w.u16(0);                // Checksum, filled in from the words as written
+    // The checksum is the exclusive or of the ten words before it.
+    const ByteReader r(out);
+    std::uint16_t checksum = 0;
+    for (std::size_t i = 0; i < checksummedWords; ++i)
+        checksum ^= r.u16(start + 2 * i).value_or(0);
+    w.patchU16(checksumAt, checksum);
+}
+
+} // namespace
+
+std::vector<std::uint8_t> placeableWmfBytes(const Picture& picture)
+{
+    if (picture.isNull())
+        throw EInvalidGraphic();
+    const auto document = readEmf(picture.bytes());
+    if (!document)
+        throw EInvalidGraphic();
+    // Converted and checked first: a failure leaves nothing half made.
+    const std::vector<std::uint8_t> metafile = convertToWmf(*document, picture.widthPx(), picture.heightPx());
+
+    std::vector<std::uint8_t> out;
+    out.reserve(placeableHeaderSize + metafile.size());
+    placeableHeader(out, boxFor(picture.widthHmm(), picture.heightHmm()));
+    ByteWriter(out).bytes(metafile.data(), metafile.size());
+    return out;
+}
+
+} // namespace pluvane

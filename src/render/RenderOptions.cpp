@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QString>
 
+#include <algorithm>
 #include <charconv>
 #include <functional>
 #include <map>
@@ -34,6 +35,29 @@ TColor parseColor(const std::string& option, const std::string& text)
     return rgbColor(c.red(), c.green(), c.blue());
 }
 
+// "N", "A-B" or a comma-separated list of those, each value within the bounds.
+std::vector<int> parseList(const std::string& option, const std::string& text, int low, int high)
+{
+    std::vector<int> values;
+    std::size_t at = 0;
+    while (at <= text.size()) {
+        std::size_t comma = text.find(',', at);
+        if (comma == std::string::npos)
+            comma = text.size();
+        const std::string item = text.substr(at, comma - at);
+        const std::size_t dash = item.find('-', 1);
+        const int first = parseInt(option, item.substr(0, dash), low, high);
+        const int last = dash == std::string::npos ? first : parseInt(option, item.substr(dash + 1), low, high);
+        if (last < first)
+            throw UsageError(option + " range " + item + " runs backwards");
+        for (int v = first; v <= last; ++v)
+            if (std::find(values.begin(), values.end(), v) == values.end())
+                values.push_back(v);
+        at = comma + 1;
+    }
+    return values;
+}
+
 ScreenMetrics parseScreen(const std::string& text)
 {
     // WxH:WMMxHMM, as 800x600:280x210
@@ -56,16 +80,17 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args, int today
 {
     RenderOptions o;
     CalendarSettings& s = o.settings;
-    s.year = todayYear;
-    s.month = todayMonth;
+    o.years = { todayYear };
+    o.months = { todayMonth };
     s.font = FontSpec {};
     s.font.color = clBlack;
     s.daycolor = clBlack;
 
     using Setter = std::function<void(const std::string& option, const std::string& value)>;
     const std::map<std::string, Setter> valued {
-        { "--year", [&](auto& n, auto& v) { s.year = parseInt(n, v, 1900, 2500); } },
-        { "--month", [&](auto& n, auto& v) { s.month = parseInt(n, v, 1, 12); } },
+        { "--year", [&](auto& n, auto& v) { o.years = parseList(n, v, 1900, 2500); } },
+        { "--month", [&](auto& n, auto& v) { o.months = parseList(n, v, 1, 12); } },
+        { "--scale", [&](auto& n, auto& v) { o.pngScale = parseInt(n, v, 1, 16); } },
         { "--font", [&](auto& n, auto& v) {
              if (v.empty())
                  throw UsageError(n + " needs a font family name");
@@ -97,6 +122,7 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args, int today
     const std::map<std::string, bool*> flags {
         { "--bold", &s.font.bold }, { "--italic", &s.font.italic }, { "--underline", &s.font.underline },
         { "--strikeout", &s.font.strikeout }, { "--info", &o.info }, { "--quiet", &o.quiet },
+        { "--transparent", &o.transparent },
         { "--help", &o.help }, { "-h", &o.help },
     };
 
@@ -124,11 +150,66 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args, int today
         v->second(name, *value);
     }
 
-    s.titlemonth = s.month;
+    s.year = o.years.front();
+    s.month = s.titlemonth = o.months.front();
     s.font.color = s.daycolor;
-    if (!o.help && !o.info && o.output.empty())
+    if (o.help)
+        return o;
+    if (!o.info && o.output.empty())
         throw UsageError("nothing to do: give -o FILE or --info (see --help)");
+    renderJobs(o); // a batch that cannot be named is a usage error now, before anything is drawn
     return o;
+}
+
+namespace {
+
+std::string expandName(const std::string& pattern, int year, int month)
+{
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && (pattern[i + 1] == 'Y' || pattern[i + 1] == 'm')) {
+            out += pattern[i + 1] == 'Y' ? std::to_string(year) : (month < 10 ? "0" : "") + std::to_string(month);
+            ++i;
+        } else {
+            out += pattern[i];
+        }
+    }
+    return out;
+}
+
+bool endsWithPdf(const std::string& name)
+{
+    if (name.size() < 4)
+        return false;
+    std::string tail = name.substr(name.size() - 4);
+    std::transform(tail.begin(), tail.end(), tail.begin(), [](unsigned char c) { return std::tolower(c); });
+    return tail == ".pdf";
+}
+
+} // namespace
+
+std::vector<RenderJob> renderJobs(const RenderOptions& o)
+{
+    std::vector<RenderJob> jobs;
+    for (int year : o.years)
+        for (int month : o.months)
+            jobs.push_back({ year, month, o.output.empty() ? std::string() : expandName(o.output, year, month) });
+    if (jobs.size() > 1 && !o.output.empty()) {
+        std::vector<std::string> names;
+        for (const RenderJob& j : jobs)
+            names.push_back(j.output);
+        std::sort(names.begin(), names.end());
+        const bool distinct = std::adjacent_find(names.begin(), names.end()) == names.end();
+        const bool oneDocument = names.front() == names.back() && endsWithPdf(names.front());
+        if (!distinct && !oneDocument)
+            throw UsageError("several months need %m (and %Y for several years) in -o, or one .pdf file");
+    }
+    return jobs;
+}
+
+bool writesOneDocument(const std::vector<RenderJob>& jobs)
+{
+    return jobs.size() > 1 && !jobs.front().output.empty() && jobs.front().output == jobs.back().output;
 }
 
 std::string renderUsage()
@@ -136,8 +217,8 @@ std::string renderUsage()
     return R"(Usage: pluvane-render [options] (-o FILE | --info)
 Draws one calendar month as a vector picture, without a display.
 
-  --year N              year, 1900..2500 (default: this year)
-  --month N             month, 1..12 (default: this month)
+  --year N|A-B          year or years, 1900..2500 (default: this year)
+  --month N|A-B|A,B,... month or months, 1..12 (default: this month)
   --font FAMILY         font family (default: ＭＳ Ｐゴシック)
   --font-height PX      character height in pixels, 1..1000 (default 12)
   --bold --italic --underline --strikeout
@@ -152,7 +233,14 @@ Draws one calendar month as a vector picture, without a display.
   --line-color C        colour of the ruled lines
   --screen WxH:WMMxHMM  reference screen for the physical size
                         (default: the primary screen)
-  -o FILE               write the enhanced metafile to FILE
+  -o FILE               write FILE, in the format its extension names:
+                        .wmf placeable Windows metafile (also for a name
+                        without any ".", which gets .wmf), .svg, .pdf, .png;
+                        any other name gets the enhanced metafile. %Y and %m
+                        in the name give one file per month; several months
+                        into one .pdf give one page each
+  --scale N             PNG pixels per picture pixel, 1..16 (default 1)
+  --transparent         PNG without the white paper
   --info                print the picture's measures as name=value lines
   --quiet               do not report the files written
   --help                show this text

@@ -1,10 +1,9 @@
 // pluvane-render: the calendar pipeline from the command line, no display needed.
 
+#include "RenderBatch.h"
 #include "RenderOptions.h"
 #include "layout/Errors.h"
-#include "picture/FileOutput.h"
 #include "picture/Fonts.h"
-#include "picture/MakeCalendar.h"
 
 #include <QDate>
 #include <QGuiApplication>
@@ -32,25 +31,6 @@ void dropQtNotices(QtMsgType type, const QMessageLogContext&, const QString& mes
 {
     if (type == QtCriticalMsg || type == QtFatalMsg)
         std::cerr << "pluvane-render: " << message.toStdString() << '\n';
-}
-
-void printInfo(const MadeCalendar& made)
-{
-    const CalendarGeometry& g = made.geometry;
-    std::cout << "fontheight=" << g.fontheight << '\n'
-              << "weekfontheight=" << g.weekfontheight << '\n'
-              << "weekband=" << g.weekband << '\n'
-              << "gridtop=" << g.gridtop << '\n'
-              << "firstcol=" << g.firstcol << '\n'
-              << "daycount=" << g.daycount << '\n'
-              << "cellheight=" << g.cellheight << '\n'
-              << "cellwidth=" << g.cellwidth << '\n'
-              << "picwidth=" << g.picwidth << '\n'
-              << "picheight=" << g.picheight << '\n'
-              << "frame_w=" << made.picture.widthHmm() << '\n'
-              << "frame_h=" << made.picture.heightHmm() << '\n'
-              << "readout_x=" << made.readout.maxX << '\n'
-              << "readout_y=" << made.readout.maxY << '\n';
 }
 
 } // namespace
@@ -81,14 +61,7 @@ int main(int argc, char** argv)
     try {
         const QtTextMeasurer measurer;
         const ScreenMetrics screen = options.screen.value_or(primaryScreenMetrics());
-        const MadeCalendar made = makeCalendar(options.settings, measurer, screen);
-        if (options.info)
-            printInfo(made);
-        if (!options.output.empty()) {
-            writeFileAtomically(options.output, made.picture.bytes());
-            if (!options.quiet)
-                std::cerr << "pluvane-render: wrote " << options.output << '\n';
-        }
+        runBatch(options, measurer, screen, std::cout, std::cerr);
     } catch (const PluvaneError& e) {
         std::cerr << "pluvane-render: " << e.what() << '\n';
         return 1;

@@ -2,13 +2,16 @@
 
 #include "ApplicationTitle.h"
 #include "PreviewImage.h"
+#include "picture/ClipboardOutput.h"
 #include "picture/MakeCalendar.h"
+#include "picture/PictureSaving.h"
 #include "picture/MulDiv.h"
 #include "window/controls/CaptionLabel.h"
 #include "window/controls/ColorChooser.h"
 #include "window/controls/FontChooserDialog.h"
 #include "window/controls/MonthCalendar.h"
 #include "window/controls/RadioGroup.h"
+#include "window/controls/SaveFileDialog.h"
 #include "window/controls/SpinEdit.h"
 #include "window/controls/TrackBar.h"
 
@@ -173,6 +176,9 @@ void CalendarWindow::createControls()
     FontDialog1 = new FontChooserDialog(this);
     FontDialog1->setObjectName(QStringLiteral("FontDialog1"));
     ColorDialog1 = std::make_unique<ColorChooser>(this);
+    SaveDialog1 = new SaveFileDialog(this,
+        { QStringLiteral("メタファイル形式 (*.wmf)"), QStringLiteral("SVG (*.svg)"), QStringLiteral("PDF (*.pdf)"),
+            QStringLiteral("PNG (*.png)") });
 }
 
 void CalendarWindow::chainTabOrder()
@@ -277,14 +283,17 @@ void CalendarWindow::Button3Click()
 {
     if (!madeflag)
         return;
-    // FIXME: saving the made picture arrives with the save dialog.
+    const std::optional<QString> name = SaveDialog1->run();
+    if (!name)
+        return;
+    savePicture(Image1->picture(), saveTargetFor(name->toStdString()));
 }
 
 void CalendarWindow::Button4Click()
 {
     if (!madeflag)
         return;
-    // FIXME: copying the made picture arrives with the clipboard output.
+    copyPictureToClipboard(Image1->picture());
 }
 
 void CalendarWindow::Button5Click()

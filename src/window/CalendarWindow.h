@@ -26,6 +26,7 @@ class MonthCalendar;
 class PaperShape;
 class PreviewImage;
 class RadioGroup;
+class SaveFileDialog;
 class SpinEdit;
 class TrackBar;
 
@@ -110,6 +111,7 @@ private:
     RadioGroup* ptn = nullptr;
     QPushButton* Button7 = nullptr;
     FontChooserDialog* FontDialog1 = nullptr;
+    SaveFileDialog* SaveDialog1 = nullptr;
     std::unique_ptr<ColorChooser> ColorDialog1;
 };
 

@@ -133,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(Inputs, RenderCliErrors,
         BadInput { { "--bold=yes", "-o", "TARGET" }, 2, "--bold takes no value" },
         BadInput { {}, 2, "nothing to do" },
         BadInput { { "-o", "DIR/missing/out.emf" }, 1, "ﾌｧｲﾙ" },
-        BadInput { { "-o", "DIR" }, 1, "を作成できません" }));
+        BadInput { { "-o", "DIR/." }, 1, "を作成できません" }));
 
 TEST(RenderCli, HelpListsTheOptions)
 {

@@ -10,6 +10,7 @@ struct ProcessResult {
     int status = -1;
     QString out;
     QString err;
+    QByteArray rawOut; // standard output as bytes, for binary output
 };
 
 // Runs a program to its end (at most a minute) and keeps what it printed.
@@ -24,7 +25,8 @@ inline ProcessResult runProgram(const QString& program, const QStringList& args)
     }
     p.waitForFinished(60000);
     r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-    r.out = QString::fromUtf8(p.readAllStandardOutput());
+    r.rawOut = p.readAllStandardOutput();
+    r.out = QString::fromUtf8(r.rawOut);
     r.err = QString::fromUtf8(p.readAllStandardError());
     return r;
 }

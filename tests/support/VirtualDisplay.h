@@ -62,7 +62,8 @@ public:
             return r;
         p.waitForFinished(60000);
         r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        r.out = QString::fromUtf8(p.readAllStandardOutput());
+        r.rawOut = p.readAllStandardOutput();
+        r.out = QString::fromUtf8(r.rawOut);
         r.err = QString::fromUtf8(p.readAllStandardError());
         return r;
     }

@@ -4,6 +4,8 @@
 #include "support/VirtualDisplay.h"
 
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QImage>
 #include <QThread>
 
@@ -27,9 +29,9 @@ QMap<QString, int> windowGeometry(const VirtualDisplay& display, const QString& 
 
 } // namespace
 
-TEST(EndToEnd, MakeButtonShowsTheCalendarInThePreview)
+TEST(EndToEnd, MakeShowsThePreviewAndCopyAndSaveGiveTheSameBytes)
 {
-    for (const char* tool : { "xdotool", "import" })
+    for (const char* tool : { "xdotool", "import", "xclip" })
         ASSERT_FALSE(QStandardPaths::findExecutable(tool).isEmpty()) << tool << " is missing; scripts/setup.sh installs it";
     VirtualDisplay display;
     ASSERT_TRUE(display.isUp()) << "Xvfb did not start";
@@ -51,6 +53,30 @@ TEST(EndToEnd, MakeButtonShowsTheCalendarInThePreview)
                                                   QString::number(g["Y"] + 36), "click", "1" });
     ASSERT_EQ(click.status, 0) << click.err.toStdString();
     QThread::msleep(700);
+
+    // "コピー" at (480, 64): the clipboard then offers the picture in four types.
+    display.run("xdotool", { "mousemove", "--sync", QString::number(g["X"] + 516), QString::number(g["Y"] + 76), "click", "1" });
+    QThread::msleep(300);
+    const auto targets = display.run("xclip", { "-selection", "clipboard", "-t", "TARGETS", "-o" });
+    for (const char* type : { "image/emf", "image/x-emf", "image/svg+xml", "image/png" })
+        EXPECT_TRUE(targets.out.split('\n').contains(type)) << type << " not offered: " << targets.out.toStdString();
+    const QByteArray pasted = display.run("xclip", { "-selection", "clipboard", "-t", "image/emf", "-o" }).rawOut;
+
+    // "保存" at (392, 64) opens the save dialog; a typed name and Enter save it.
+    QTemporaryDir saveDir;
+    const QString saved = saveDir.filePath("pasted-check.emf");
+    display.run("xdotool", { "mousemove", "--sync", QString::number(g["X"] + 432), QString::number(g["Y"] + 76), "click", "1" });
+    QThread::msleep(800);
+    display.run("xdotool", { "type", "--delay", "5", saved });
+    display.run("xdotool", { "key", "Return" });
+    for (int i = 0; i < 50 && !QFile::exists(saved); ++i)
+        QThread::msleep(100);
+    QFile file(saved);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "the save dialog wrote nothing at " << saved.toStdString();
+    const QByteArray savedBytes = file.readAll();
+    EXPECT_GT(savedBytes.size(), 1000);
+    EXPECT_EQ(savedBytes.mid(40, 4), QByteArray(" EMF"));
+    EXPECT_EQ(pasted, savedBytes);
 
     QDir().mkpath(artifacts);
     const QString shotPath = artifacts + "/end-to-end-preview.png";

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "FileOutput.h"
+#include "Picture.h"
+#include "SaveTarget.h"
+
+namespace pluvane {
+
+// Settings that only some formats use.
+struct SaveOptions {
+    int pngScale = 1;         // PNG pixels per picture pixel, 1..16
+    bool transparent = false; // PNG without the white paper
+};
+
+// Writes the picture in the target's format. All bytes are made, and checked,
+// before the file is touched; the file is then replaced atomically. Throws
+// EOutOfResources when the conversion fails its check, EFCreateError when
+// the file cannot be created and EWriteError when it takes fewer bytes than
+// written.
+void savePicture(const Picture& picture, const SaveTarget& target, const SaveOptions& options = {},
+    Durability durability = Durability::SyncEachFile);
+
+// The bytes savePicture would write.
+std::vector<std::uint8_t> pictureBytesFor(const Picture& picture, PictureFormat format, const SaveOptions& options = {});
+
+} // namespace pluvane
