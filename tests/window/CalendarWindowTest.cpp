@@ -22,6 +22,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
@@ -512,4 +514,36 @@ TEST(CalendarWindowCopy, PutsOneItemWithFourTypesOnTheClipboard)
     QImage png;
     ASSERT_TRUE(png.loadFromData(data->data("image/png"), "PNG"));
     EXPECT_EQ(png.size(), QSize(made.widthPx(), made.heightPx()));
+}
+
+TEST(CalendarWindow, ASmallWindowScrollsAndMovesNoControl)
+{
+    CalendarWindow w(testServices());
+    w.show();
+    w.resize(300, 200);
+    QTest::qWait(20);
+    auto* scroll = w.findChild<QScrollArea*>();
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_TRUE(scroll->horizontalScrollBar()->isVisible());
+    EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
+    EXPECT_EQ(child<QWidget>(w, "Button7")->geometry(), QRect(392, 408, 81, 25));
+    w.resize(900, 700);
+    QTest::qWait(20);
+    EXPECT_EQ(child<QWidget>(w, "Button1")->geometry(), QRect(392, 24, 81, 25));
+}
+
+TEST(CalendarWindow, AChosenFontChangesOnlyTheCanvasFont)
+{
+    CalendarWindow w(testServices());
+    w.show();
+    const QFont windowFont = w.font();
+    const QFont buttonFont = child<QPushButton>(w, "Button1")->font();
+    whenModalOpens([](QWidget* dialog) {
+        dialog->findChild<QSpinBox*>("height")->setValue(30);
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    QTest::mouseClick(child<QPushButton>(w, "Button2"), Qt::LeftButton);
+    EXPECT_EQ(w.canvasFont().height, -30);
+    EXPECT_EQ(w.font(), windowFont);
+    EXPECT_EQ(child<QPushButton>(w, "Button1")->font(), buttonFont);
 }
