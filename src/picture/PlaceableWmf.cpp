@@ -74,12 +74,15 @@ std::vector<std::uint8_t> placeableWmfBytes(const Picture& picture)
     const auto document = readEmf(picture.bytes());
     if (!document)
         throw EInvalidGraphic();
-    // Converted and checked first: a failure leaves nothing half made.
-    const std::vector<std::uint8_t> metafile = convertToWmf(*document, picture.widthPx(), picture.heightPx());
+    // Converted and checked first: a failure leaves nothing half made. The
+    // drawing's logical units are the box's.
+    const Box box = boxFor(picture.widthHmm(), picture.heightHmm());
+    const std::vector<std::uint8_t> metafile
+        = convertToWmf(*document, picture.widthPx(), picture.heightPx(), box.right, box.bottom);
 
     std::vector<std::uint8_t> out;
     out.reserve(placeableHeaderSize + metafile.size());
-    placeableHeader(out, boxFor(picture.widthHmm(), picture.heightHmm()));
+    placeableHeader(out, box);
     ByteWriter(out).bytes(metafile.data(), metafile.size());
     return out;
 }

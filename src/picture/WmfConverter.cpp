@@ -116,9 +116,26 @@ private:
     iconv_t m_cd;
 };
 
+// Recorded pixels become the metafile's logical units: the placeable box
+// states the picture's size in those units, and readers lay the drawing out
+// in the box's units, so every coordinate and length is scaled to them.
+struct LogicalScale {
+    std::int64_t pixelsX = 1, pixelsY = 1;   // the picture's size in pixels
+    std::int64_t logicalX = 1, logicalY = 1; // the same size in logical units
+
+    // Rounded to the nearest unit, halves away from zero.
+    static std::int64_t scaled(std::int64_t v, std::int64_t to, std::int64_t from)
+    {
+        const std::int64_t n = v * to;
+        return n >= 0 ? (n + from / 2) / from : -((-n + from / 2) / from);
+    }
+    std::int64_t x(std::int64_t v) const { return scaled(v, logicalX, pixelsX); }
+    std::int64_t y(std::int64_t v) const { return scaled(v, logicalY, pixelsY); }
+};
+
 class WmfEncoder {
 public:
-    explicit WmfEncoder(std::vector<std::uint8_t>& out) : m_w(out) {}
+    WmfEncoder(std::vector<std::uint8_t>& out, LogicalScale scale) : m_w(out), m_scale(scale) {}
 
     void header()
     {
@@ -134,11 +151,11 @@ public:
         m_w.u16(0);               // NumberOfMembers, unused
     }
 
-    void window(int widthPx, int heightPx)
+    void window()
     {
         single(WmfFunction::SetMapMode, mmAnisotropic);
         point(WmfFunction::SetWindowOrg, 0, 0);
-        point(WmfFunction::SetWindowExt, widthPx, heightPx);
+        point(WmfFunction::SetWindowExt, m_scale.logicalX, m_scale.logicalY);
     }
 
     // Converts one recorded operation; false once the end record is reached.
@@ -149,8 +166,8 @@ public:
                        [&](const EmfSetBkMode& x) { single(WmfFunction::SetBkMode, fit16u(x.mode)); },
                        [&](const EmfSetRop2& x) { single(WmfFunction::SetRop2, fit16u(x.mode)); },
                        [&](const EmfSetTextColor& x) { setTextColor(x.color); },
-                       [&](const EmfMoveTo& x) { point(WmfFunction::MoveTo, x.x, x.y); },
-                       [&](const EmfLineTo& x) { point(WmfFunction::LineTo, x.x, x.y); },
+                       [&](const EmfMoveTo& x) { point(WmfFunction::MoveTo, m_scale.x(x.x), m_scale.y(x.y)); },
+                       [&](const EmfLineTo& x) { point(WmfFunction::LineTo, m_scale.x(x.x), m_scale.y(x.y)); },
                        [&](const EmfSelectObject& x) { selectObject(x.index); },
                        [&](const EmfDeleteObject& x) { deleteObject(x.index); },
                        [&](const EmfCreatePen& x) { createPen(x); },
@@ -274,7 +291,8 @@ private:
     void createPen(const EmfCreatePen& p)
     {
         const std::uint16_t style = fit16u(p.style);
-        const std::int16_t width = fit16(p.width);
+        // A pen of one pixel stays at least one unit wide.
+        const std::int16_t width = fit16(std::max<std::int64_t>(m_scale.x(p.width), p.width > 0 ? 1 : 0));
         createSlot(p.index);
         begin(WmfFunction::CreatePenIndirect);
         m_w.u16(style);   // PenStyle
@@ -287,8 +305,8 @@ private:
     void createFont(const EmfCreateFont& f)
     {
         const LogFont& lf = f.font;
-        const std::int16_t height = fit16(lf.height);
-        const std::int16_t width = fit16(lf.width);
+        const std::int16_t height = fit16(m_scale.y(lf.height));
+        const std::int16_t width = fit16(m_scale.x(lf.width));
         const std::int16_t escapement = fit16(lf.escapement);
         const std::int16_t orientation = fit16(lf.orientation);
         const std::int16_t weight = fit16(lf.weight);
@@ -325,22 +343,27 @@ private:
     {
         // Each character's advance goes with its first byte; the second byte
         // of a double-byte character advances by nothing.
+        // Advances are scaled from the running pixel position, so rounding
+        // never adds up along the text.
         std::string text;
         std::vector<std::int16_t> dx;
         std::size_t unit = 0;
+        std::int64_t pixels = 0;
+        std::int64_t placed = 0;
         for (const Character& c : charactersOf(t.text)) {
-            std::int64_t advance = 0;
             for (std::size_t i = unit; i < unit + c.units && i < t.dx.size(); ++i)
-                advance += t.dx[i];
+                pixels += t.dx[i];
             unit += c.units;
             const std::string bytes = m_cp932.encode(c.code);
             text += bytes;
-            dx.push_back(fit16(advance));
+            const std::int64_t next = m_scale.x(pixels);
+            dx.push_back(fit16(next - placed));
+            placed = next;
             dx.insert(dx.end(), bytes.size() - 1, 0);
         }
         const std::int16_t length = fit16(static_cast<std::int64_t>(text.size()));
-        const std::int16_t y = fit16(t.y);
-        const std::int16_t x = fit16(t.x);
+        const std::int16_t y = fit16(m_scale.y(t.y));
+        const std::int16_t x = fit16(m_scale.x(t.x));
         begin(WmfFunction::ExtTextOut);
         m_w.i16(y);      // Y
         m_w.i16(x);      // X
@@ -360,6 +383,7 @@ private:
     }
 
     ByteWriter m_w;
+    LogicalScale m_scale;
     Cp932Encoder m_cp932;
     std::size_t m_start = 0;
     std::size_t m_sizeAt = 0;
@@ -404,15 +428,16 @@ bool matchesItsHeader(std::span<const std::uint8_t> bytes, std::uint16_t objects
 
 } // namespace
 
-std::vector<std::uint8_t> convertToWmf(const EmfDocument& document, int widthPx, int heightPx)
+std::vector<std::uint8_t> convertToWmf(const EmfDocument& document, int widthPx, int heightPx, int logicalWidth,
+    int logicalHeight)
 {
-    if (widthPx <= 0 || heightPx <= 0)
+    if (widthPx <= 0 || heightPx <= 0 || logicalWidth <= 0 || logicalHeight <= 0)
         throw EOutOfResources();
     std::vector<std::uint8_t> out;
     out.reserve(document.records.size() * 24 + 64);
-    WmfEncoder encoder(out);
+    WmfEncoder encoder(out, LogicalScale { widthPx, heightPx, logicalWidth, logicalHeight });
     encoder.header();
-    encoder.window(widthPx, heightPx);
+    encoder.window();
     bool ended = false;
     for (const EmfRecord& r : document.records) {
         if (!encoder.record(r)) {

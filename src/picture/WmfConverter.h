@@ -2,9 +2,8 @@
 
 // A recorded picture in the 16-bit Windows-metafile form: convertToWmf turns
 // the plain record list of a recording (EmfRecords.h) into Windows-metafile
-// records, in recording order, for the anisotropic mapping mode with the
-// window set to the picture's pixels. PlaceableWmf.h puts the placeable
-// header in front for a .wmf file.
+// records, in recording order, for the anisotropic mapping mode.
+// PlaceableWmf.h puts the placeable header in front for a .wmf file.
 
 #include "EmfRecords.h"
 
@@ -13,9 +12,14 @@
 
 namespace pluvane {
 
-// Converts a recording into a complete Windows metafile: the header, the map
-// mode, window origin (0, 0) and extent (widthPx x heightPx), every recorded
-// operation up to the end record, and the end record. Recorded object
+// Converts a recording of widthPx x heightPx pixels into a complete Windows
+// metafile whose logical units are those of the placeable box: the header,
+// the map mode, window origin (0, 0) and extent (logicalWidth x
+// logicalHeight), every recorded operation up to the end record with its
+// coordinates, pen widths, font sizes and advances scaled from pixels to
+// logical units, and the end record. Readers lay a placeable file out in the
+// units of its box, so a drawing in pixels under a box in 0.01 mm would come
+// out at a fraction of its size. Recorded object
 // handles become slots of the metafile's object table, the lowest free slot
 // on creation; selections of stock objects are dropped, as the format has
 // none. Face names and texts are written in the Japanese Windows code page
@@ -28,6 +32,7 @@ namespace pluvane {
 // is longer than 32767 bytes, when the recording uses an object it did not
 // create or has no end record, when the system has no converter for code
 // page 932, or when the check fails.
-std::vector<std::uint8_t> convertToWmf(const EmfDocument& document, int widthPx, int heightPx);
+std::vector<std::uint8_t> convertToWmf(const EmfDocument& document, int widthPx, int heightPx, int logicalWidth,
+    int logicalHeight);
 
 } // namespace pluvane

@@ -199,7 +199,7 @@ EmfRecord textOf(std::u16string text, std::vector<std::int32_t> dx)
 void expectOutOfResources(const EmfDocument& d, int width, int height, const char* what)
 {
     try {
-        convertToWmf(d, width, height);
+        convertToWmf(d, width, height, width, height);
         ADD_FAILURE() << what << ": converted";
     } catch (const EOutOfResources& e) {
         EXPECT_STREQ(e.what(), "ｼｽﾃﾑ ﾘｿｰｽが足りません") << what;
@@ -299,14 +299,16 @@ TEST(WmfConverter, RecordsFollowTheDrawing)
         EXPECT_EQ(v.records[1].i16(0), 0);
         EXPECT_EQ(v.records[1].i16(2), 0);
         EXPECT_EQ(v.records[2].function, metaSetWindowExt);
-        // y first: 167 high, 154 wide
-        EXPECT_EQ(v.records[2].i16(0), 167);
-        EXPECT_EQ(v.records[2].i16(2), 154);
-        // Every line ends where it was recorded, y stored first.
+        // The window is the box in 0.01 mm, y first: 5845 high, 5390 wide.
+        EXPECT_EQ(v.records[2].i16(0), 5845);
+        EXPECT_EQ(v.records[2].i16(2), 5390);
+        // Every line ends where it was recorded, in the box's units: a pixel
+        // of this screen is 0.35 mm, 35 units. y is stored first.
+        constexpr int unitsPerPixel = 35;
         std::vector<std::pair<int, int>> recordedEnds, lineEnds;
         for (const EmfRecord& r : recorded->records)
             if (const auto* l = std::get_if<EmfLineTo>(&r))
-                recordedEnds.emplace_back(l->x, l->y);
+                recordedEnds.emplace_back(l->x * unitsPerPixel, l->y * unitsPerPixel);
         for (const auto* l : recordsOf(v, metaLineTo))
             lineEnds.emplace_back(l->i16(2), l->i16(0));
         EXPECT_EQ(lineEnds.size(), c.lines);
@@ -318,13 +320,13 @@ TEST(WmfConverter, RecordsFollowTheDrawing)
         ASSERT_EQ(texts.size(), expected.size());
         for (std::size_t i = 0; i < texts.size(); ++i) {
             EXPECT_EQ(texts[i].bytes, expected[i]) << i;
-            EXPECT_EQ(texts[i].dx, std::vector<std::int16_t>(expected[i].size(), 6)) << expected[i];
+            EXPECT_EQ(texts[i].dx, std::vector<std::int16_t>(expected[i].size(), 6 * unitsPerPixel)) << expected[i];
             EXPECT_EQ(texts[i].color == 0x0000FF, isRedInMarch(i, expected[i])) << expected[i];
         }
         std::vector<std::pair<int, int>> recordedAt, textAt;
         for (const EmfRecord& r : recorded->records)
             if (const auto* t = std::get_if<EmfExtTextOut>(&r))
-                recordedAt.emplace_back(t->x, t->y);
+                recordedAt.emplace_back(t->x * unitsPerPixel, t->y * unitsPerPixel);
         for (const WmfText& t : texts)
             textAt.emplace_back(t.x, t.y);
         EXPECT_EQ(textAt, recordedAt);
@@ -340,9 +342,9 @@ TEST(WmfConverter, RecordsFollowTheDrawing)
             EXPECT_EQ(faceNameOf(*f), msPGothic);
             EXPECT_EQ(f->params[13], 1u); // DEFAULT_CHARSET
         }
-        EXPECT_EQ(fonts[0]->i16(0), -12);
-        EXPECT_EQ(fonts[1]->i16(0), -20);
-        EXPECT_EQ(fonts[2]->i16(0), -8);
+        EXPECT_EQ(fonts[0]->i16(0), -12 * unitsPerPixel);
+        EXPECT_EQ(fonts[1]->i16(0), -20 * unitsPerPixel);
+        EXPECT_EQ(fonts[2]->i16(0), -8 * unitsPerPixel);
     }
 }
 
@@ -378,7 +380,7 @@ TEST(WmfConverter, FaceNamesAndTextsInCodePage932)
         SCOPED_TRACE(c.what);
         const auto wmf = convertToWmf(handMade({ fontNamed(1, c.face), EmfRecord(std::in_place_type<EmfSelectObject>, EmfSelectObject { 1 }),
                                           textOf(c.text, c.advances) }),
-            100, 50);
+            100, 50, 100, 50);
         const WmfView v = viewWmf(wmf);
         ASSERT_TRUE(v.walkedToTheEnd);
         const auto fonts = recordsOf(v, metaCreateFontIndirect);
@@ -392,6 +394,24 @@ TEST(WmfConverter, FaceNamesAndTextsInCodePage932)
     }
 }
 
+TEST(WmfConverter, PixelsBecomeLogicalUnitsWithoutRoundingDrift)
+{
+    // 3 pixels to 10 units: advances of 1 pixel each land at 3, 7, 10, 13 ...
+    const auto wmf = convertToWmf(handMade({ textOf(u"1234567", { 1, 1, 1, 1, 1, 1, 1 }),
+                                      EmfRecord(std::in_place_type<EmfLineTo>, EmfLineTo { 3, 6 }) }),
+        3, 6, 10, 20);
+    const WmfView v = viewWmf(wmf);
+    const auto texts = textsOf(v);
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].dx, (std::vector<std::int16_t> { 3, 4, 3, 3, 4, 3, 3 }));
+    EXPECT_EQ(std::pair(texts[0].x, texts[0].y), std::pair(10, 13)); // 3 -> 10, 4 -> 13.3
+    ASSERT_EQ(recordsOf(v, metaLineTo).size(), 1u);
+    EXPECT_EQ(recordsOf(v, metaLineTo)[0]->i16(2), 10);
+    EXPECT_EQ(recordsOf(v, metaLineTo)[0]->i16(0), 20);
+    EXPECT_EQ(v.records[2].i16(0), 20); // the window is the logical size
+    EXPECT_EQ(v.records[2].i16(2), 10);
+}
+
 TEST(WmfConverter, HandlesBecomeTheLowestFreeSlotsAndStockObjectsAreDropped)
 {
     const auto pen = [](std::uint32_t index) {
@@ -401,7 +421,7 @@ TEST(WmfConverter, HandlesBecomeTheLowestFreeSlotsAndStockObjectsAreDropped)
     const auto remove = [](std::uint32_t index) { return EmfRecord(std::in_place_type<EmfDeleteObject>, EmfDeleteObject { index }); };
     const auto wmf = convertToWmf(handMade({ pen(5), pen(9), select(9), remove(5), fontNamed(7, u"A"), select(7),
                                       select(stockBlackPen), select(stockSystemFont), remove(9), remove(7) }),
-        10, 10);
+        10, 10, 10, 10);
     const WmfView v = viewWmf(wmf);
     std::vector<std::pair<std::uint16_t, std::uint16_t>> uses;
     for (const auto& r : v.records)
@@ -423,7 +443,7 @@ TEST(WmfConverter, WhatTheFormatCannotHoldFailsTheConversion)
     const auto move = [](int x, int y) { return EmfRecord(std::in_place_type<EmfMoveTo>, EmfMoveTo { x, y }); };
     const auto line = [](int x, int y) { return EmfRecord(std::in_place_type<EmfLineTo>, EmfLineTo { x, y }); };
     // The limits themselves convert.
-    const auto edge = convertToWmf(handMade({ move(-32768, 0), line(32767, 32767) }), 32767, 32767);
+    const auto edge = convertToWmf(handMade({ move(-32768, 0), line(32767, 32767) }), 32767, 32767, 32767, 32767);
     const WmfView v = viewWmf(edge);
     ASSERT_EQ(recordsOf(v, metaLineTo).size(), 1u);
     EXPECT_EQ(recordsOf(v, metaLineTo)[0]->i16(2), 32767);
