@@ -1,3 +1,4 @@
+#include "support/WorkedExample.h"
 #include "support/FixedWidthMeasurer.h"
 
 #include "layout/CalendarGeometry.h"
@@ -6,19 +7,7 @@
 #include <gtest/gtest.h>
 
 using namespace pluvane;
-
-namespace {
-
-CalendarSettings march1998()
-{
-    CalendarSettings s;
-    s.year = 1998;
-    s.month = 3;
-    s.titlemonth = 3;
-    return s;
-}
-
-} // namespace
+using fixtures::march1998;
 
 TEST(CalendarGeometry, WorkedExampleAtDefaultSettings)
 {

@@ -1,3 +1,4 @@
+#include "support/WorkedExample.h"
 #include "support/FixedWidthMeasurer.h"
 
 #include "layout/CalendarDrawing.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace pluvane;
+using fixtures::march1998;
 
 namespace {
 
@@ -20,16 +22,6 @@ const fixtures::FixedWidthMeasurer sixPixelDigits(6);
 std::uint32_t plainColors(TColor c)
 {
     return isSystemColor(c) ? 0x000000 : c;
-}
-
-CalendarSettings march1998()
-{
-    CalendarSettings s;
-    s.year = 1998;
-    s.month = 3;
-    s.titlemonth = 3;
-    s.font.color = s.daycolor = clBlack;
-    return s;
 }
 
 struct Recording {

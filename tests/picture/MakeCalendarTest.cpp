@@ -1,3 +1,4 @@
+#include "support/WorkedExample.h"
 #include "support/FixedWidthMeasurer.h"
 
 #include "layout/Errors.h"
@@ -6,20 +7,12 @@
 #include <gtest/gtest.h>
 
 using namespace pluvane;
+using fixtures::march1998;
 
 namespace {
 
 const ScreenMetrics referenceScreen { 800, 600, 280, 210 };
 const fixtures::FixedWidthMeasurer sixPixelDigits(6);
-
-CalendarSettings march1998()
-{
-    CalendarSettings s;
-    s.year = 1998;
-    s.month = 3;
-    s.titlemonth = 3;
-    return s;
-}
 
 } // namespace
 

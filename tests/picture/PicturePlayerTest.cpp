@@ -1,3 +1,4 @@
+#include "support/WorkedExample.h"
 #include "support/FixedWidthMeasurer.h"
 
 #include "picture/EmfReader.h"
@@ -21,11 +22,7 @@ const ScreenMetrics referenceScreen { 800, 600, 280, 210 };
 
 CalendarSettings march1998()
 {
-    CalendarSettings s;
-    s.year = 1998;
-    s.month = 3;
-    s.titlemonth = 3;
-    s.font.color = s.daycolor = clBlack;
+    CalendarSettings s = fixtures::march1998();
     s.linecolor = rgbColor(0, 0, 255);
     return s;
 }

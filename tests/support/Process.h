@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QString>
 #include <QStringList>
 
@@ -14,9 +15,11 @@ struct ProcessResult {
 };
 
 // Runs a program to its end (at most a minute) and keeps what it printed.
-inline ProcessResult runProgram(const QString& program, const QStringList& args)
+inline ProcessResult runProgram(const QString& program, const QStringList& args,
+    const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess p;
+    p.setProcessEnvironment(environment);
     p.start(program, args);
     ProcessResult r;
     if (!p.waitForStarted(10000)) {

@@ -54,18 +54,7 @@ public:
     // Runs an X client against this display.
     ProcessResult run(const QString& program, const QStringList& args) const
     {
-        QProcess p;
-        p.setProcessEnvironment(environment());
-        p.start(program, args);
-        ProcessResult r;
-        if (!p.waitForStarted(10000))
-            return r;
-        p.waitForFinished(60000);
-        r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
-        r.rawOut = p.readAllStandardOutput();
-        r.out = QString::fromUtf8(r.rawOut);
-        r.err = QString::fromUtf8(p.readAllStandardError());
-        return r;
+        return runProgram(program, args, environment());
     }
 
 private:
