@@ -10,6 +10,7 @@ packages=(
   fonts-ipafont-gothic fonts-urw-base35
   emf2svg libwmf-bin
   xvfb xdotool xclip x11-utils imagemagick poppler-utils
+  desktop-file-utils libxml2-utils groff-base man-db file dpkg-dev
 )
 
 missing=()

@@ -1,0 +1,40 @@
+# `cpack -G DEB` in the build folder makes pluvane_<version>_<arch>.deb from
+# the install rules in Install.cmake, installed under /usr.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME pluvane)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "Pluvane")
+set(PLUVANE_MAINTAINER "Pluvane developers <pluvane@localhost>" CACHE STRING
+  "Maintainer of the .deb, as Name <address>")
+set(CPACK_PACKAGE_CONTACT "${PLUVANE_MAINTAINER}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "draws a one-month calendar grid as a vector picture")
+# The long description, one line per paragraph line; CPack indents each.
+string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
+  "Pluvane draws a one-month calendar grid as a vector picture. You choose"
+  "the year and month, the font, the size of the day cells, the size and"
+  "place of the month number, one of three ruling patterns and the colours;"
+  "Pluvane writes the calendar as a Windows metafile, SVG, PDF or PNG that"
+  "other programs place at its true physical size."
+  "."
+  "The package holds the window program pluvane and the command-line"
+  "renderer pluvane-render, which needs no display.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
+set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# The libraries the programs link, the platform plugins Qt needs to open a
+# window or draw offscreen, and the font that stands in for the default
+# "ＭＳ Ｐゴシック". Stated here so the list does not depend on the tools
+# of the machine that builds the package.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+  "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6svg6 (>= 6.4), qt6-qpa-plugins (>= 6.4), fonts-ipafont-gothic")
+# dpkg-shlibdeps would add the C and C++ runtime libraries, but it also
+# repeats the Qt libraries above with versions of its own; the Qt 6.4
+# packages already require a C and C++ runtime as new as ours.
+option(PLUVANE_DEB_SHLIBDEPS "Let dpkg-shlibdeps add to the .deb's Depends" OFF)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ${PLUVANE_DEB_SHLIBDEPS})
+
+include(CPack)
