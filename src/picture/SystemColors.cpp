@@ -7,27 +7,46 @@ namespace pluvane {
 
 namespace {
 
-QPalette::ColorRole roleOf(std::uint32_t systemIndex)
+// The palette role standing in for a system colour index (the low byte of a
+// system colour). Indices without a counterpart fall back to the text colour.
+QPalette::ColorRole roleOfSystemColor(TColor color)
 {
-    switch (systemIndex) {
-    case 5: return QPalette::Base;            // window background
-    case 8: return QPalette::WindowText;      // window text
-    case 13: return QPalette::Highlight;
-    case 14: return QPalette::HighlightedText;
-    case 15: return QPalette::Button;
-    case 18: return QPalette::ButtonText;
-    default: return QPalette::WindowText;
+    switch (color & 0xFF) {
+    case 5: // the window background
+        return QPalette::Base;
+    case 13: // selected items
+        return QPalette::Highlight;
+    case 14: // text of selected items
+        return QPalette::HighlightedText;
+    case 15: // button faces
+        return QPalette::Button;
+    case 18: // button text
+        return QPalette::ButtonText;
+    default: // 8, the window text, and everything else
+        return QPalette::WindowText;
     }
 }
 
 } // namespace
 
+QColor toQColor(TColor color, const QPalette& palette)
+{
+    if (isSystemColor(color)) {
+        const QColor resolved = palette.color(QPalette::Active, roleOfSystemColor(color));
+        return QColor(resolved.red(), resolved.green(), resolved.blue());
+    }
+    return QColor(redOf(color), greenOf(color), blueOf(color));
+}
+
+TColor toTColor(const QColor& color)
+{
+    const QColor rgb = color.toRgb();
+    return rgbColor(rgb.red(), rgb.green(), rgb.blue());
+}
+
 std::uint32_t resolveWithPalette(TColor color)
 {
-    if (!isSystemColor(color))
-        return color & 0x00FFFFFF;
-    const QColor c = QGuiApplication::palette().color(QPalette::Active, roleOf(color & 0xFF));
-    return rgbColor(c.red(), c.green(), c.blue());
+    return toTColor(toQColor(color, QGuiApplication::palette()));
 }
 
 } // namespace pluvane

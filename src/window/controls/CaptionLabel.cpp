@@ -1,6 +1,6 @@
 #include "CaptionLabel.h"
 
-#include "ColorConversion.h"
+#include "picture/SystemColors.h"
 
 namespace pluvane {
 

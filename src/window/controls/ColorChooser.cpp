@@ -1,6 +1,6 @@
 #include "ColorChooser.h"
 
-#include "ColorConversion.h"
+#include "picture/SystemColors.h"
 
 #include <QColorDialog>
 

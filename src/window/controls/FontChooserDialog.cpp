@@ -1,6 +1,6 @@
 #include "FontChooserDialog.h"
 
-#include "ColorConversion.h"
+#include "picture/SystemColors.h"
 
 #include <QApplication>
 #include <QCheckBox>
