@@ -11,8 +11,10 @@ numberfile=$(mktemp)
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$numberfile" 2>/dev/null &
 xvfb_pid=$!
 trap 'kill $xvfb_pid 2>/dev/null || true; rm -f "$numberfile"' EXIT
-until [ -s "$numberfile" ]; do sleep 0.01; done
+for _ in $(seq 500); do [ -n "$(head -n1 "$numberfile")" ] && break; sleep 0.01; done
 export DISPLAY=:$(head -n1 "$numberfile")
+# The server is up once it answers.
+for _ in $(seq 500); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.01; done
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
 times=()
@@ -21,7 +23,11 @@ for _ in 1 2 3 4 5 6 7; do
   "$pluvane" 2>/dev/null &
   app=$!
   # xdotool's own --sync polls only every half second; poll far more often.
-  until xdotool search --onlyvisible --name "Pluvane Ver 1.0" >/dev/null 2>&1; do sleep 0.002; done
+  for _ in $(seq 5000); do
+    xdotool search --onlyvisible --name "Pluvane Ver 1.0" >/dev/null 2>&1 && break
+    kill -0 $app 2>/dev/null || { echo "pluvane did not start on $DISPLAY" >&2; exit 1; }
+    sleep 0.002
+  done
   end=$(date +%s%N)
   times+=($(( (end - start) / 1000000 )))
   kill $app; wait $app 2>/dev/null || true

@@ -547,3 +547,20 @@ TEST(CalendarWindow, AChosenFontChangesOnlyTheCanvasFont)
     EXPECT_EQ(w.font(), windowFont);
     EXPECT_EQ(child<QPushButton>(w, "Button1")->font(), buttonFont);
 }
+
+TEST(CalendarWindow, PressingMakeBringsATypedYearIntoRangeFirst)
+{
+    CalendarWindow w(testServices());
+    w.show();
+    QApplication::setActiveWindow(&w);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    auto* text = child<QLineEdit>(*child<SpinEdit>(w, "Spinyear"), "text");
+    text->setFocus();
+    text->selectAll();
+    QTest::keyClicks(text, "1850");
+    EXPECT_EQ(w.settings().year, 1850); // read as typed while the box has the focus
+    QTest::mouseClick(child<QPushButton>(w, "Button1"), Qt::LeftButton);
+    EXPECT_EQ(text->text(), "1900");
+    EXPECT_EQ(child<MonthCalendar>(w, "Calendar1")->year(), 1900);
+    EXPECT_TRUE(w.madeflag);
+}
