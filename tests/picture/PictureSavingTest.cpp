@@ -1,4 +1,5 @@
 #include "support/FixedWidthMeasurer.h"
+#include "support/WorkedExample.h"
 
 #include "layout/Errors.h"
 #include "picture/MakeCalendar.h"
@@ -17,14 +18,10 @@ using namespace pluvane;
 
 namespace {
 
-Picture march1998(int xtrack = 10)
+Picture march1998()
 {
-    CalendarSettings s;
-    s.year = 1998;
-    s.month = 3;
-    s.titlemonth = 3;
-    s.xtrack = xtrack;
     static const fixtures::FixedWidthMeasurer measurer(6);
+    const CalendarSettings s = fixtures::march1998();
     return makeCalendar(s, measurer, ScreenMetrics { 800, 600, 280, 210 }).picture;
 }
 

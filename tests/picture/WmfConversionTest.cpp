@@ -1,4 +1,5 @@
 #include "support/FixedWidthMeasurer.h"
+#include "support/WorkedExample.h"
 #include "support/Process.h"
 
 #include "layout/Errors.h"
@@ -46,10 +47,7 @@ constexpr std::uint16_t metaExtTextOut = 0x0A32;
 
 CalendarSettings march1998(int ptn = 0)
 {
-    CalendarSettings s;
-    s.year = 1998;
-    s.month = 3;
-    s.titlemonth = 3;
+    CalendarSettings s = fixtures::march1998();
     s.ptn = ptn;
     return s;
 }
