@@ -1,5 +1,7 @@
 #include "RenderOptions.h"
 
+#include "picture/SaveTarget.h"
+
 #include <QColor>
 #include <QString>
 
@@ -177,15 +179,6 @@ std::string expandName(const std::string& pattern, int year, int month)
     return out;
 }
 
-bool endsWithPdf(const std::string& name)
-{
-    if (name.size() < 4)
-        return false;
-    std::string tail = name.substr(name.size() - 4);
-    std::transform(tail.begin(), tail.end(), tail.begin(), [](unsigned char c) { return std::tolower(c); });
-    return tail == ".pdf";
-}
-
 } // namespace
 
 std::vector<RenderJob> renderJobs(const RenderOptions& o)
@@ -200,7 +193,9 @@ std::vector<RenderJob> renderJobs(const RenderOptions& o)
             names.push_back(j.output);
         std::sort(names.begin(), names.end());
         const bool distinct = std::adjacent_find(names.begin(), names.end()) == names.end();
-        const bool oneDocument = names.front() == names.back() && endsWithPdf(names.front());
+        // The name rules of a save decide what a PDF is, here as everywhere.
+        const bool oneDocument
+            = names.front() == names.back() && saveTargetFor(names.front()).format == PictureFormat::Pdf;
         if (!distinct && !oneDocument)
             throw UsageError("several months need %m (and %Y for several years) in -o, or one .pdf file");
     }

@@ -8,7 +8,6 @@
 #include <QDate>
 #include <QGuiApplication>
 
-#include <cstdio>
 #include <iostream>
 
 using namespace pluvane;
