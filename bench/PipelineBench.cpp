@@ -1,10 +1,10 @@
 // Prints how long the pipeline's steps take: a make at default settings,
 // playing its picture into the preview-sized image, and a year of files.
 
-#include "picture/FileOutput.h"
-#include "picture/Fonts.h"
+#include "picture/output/FileOutput.h"
+#include "picture/qt/Fonts.h"
 #include "picture/MakeCalendar.h"
-#include "picture/PicturePlayer.h"
+#include "picture/player/PicturePlayer.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -46,7 +46,7 @@ void playbackIntoPreview(benchmark::State& state)
     for (auto _ : state) {
         image.fill(Qt::white);
         QPainter painter(&image);
-        playPicture(painter, made.picture, QRectF(0, 0, 280, 210));
+        playEmfBytes(painter, made.picture.bytes(), QRectF(0, 0, 280, 210));
     }
 }
 BENCHMARK(playbackIntoPreview)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);

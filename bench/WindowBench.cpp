@@ -1,7 +1,7 @@
 // From a click on "作成" to the repainted preview, in the real window. Run
 // it on a real X server (bench/window_timing.sh starts one under Xvfb).
 
-#include "picture/Fonts.h"
+#include "picture/qt/Fonts.h"
 #include "window/CalendarWindow.h"
 #include "window/PreviewImage.h"
 

@@ -1,6 +1,6 @@
 #include "MakeCalendar.h"
 
-#include "EmfRecorder.h"
+#include "picture/emf/EmfRecorder.h"
 #include "layout/CalendarDrawing.h"
 
 namespace pluvane {
@@ -11,9 +11,10 @@ MadeCalendar makeCalendar(const CalendarSettings& settings, const TextMeasurer& 
     MadeCalendar made;
     made.geometry = calendarGeometry(settings, measurer);
 
-    EmfRecorder recorder(made.geometry.picwidth, made.geometry.picheight, screen, measurer, resolveColor);
+    EmfRecorder recorder(made.geometry.picwidth, made.geometry.picheight, { screen.widthPx, screen.heightPx },
+        { screen.widthMm, screen.heightMm }, measurer, resolveColor);
     drawCalendar(recorder, settings, made.geometry);
-    made.picture = recorder.close();
+    made.picture = Picture::fromEmfBytes(recorder.close());
 
     made.previewBox = fitPreviewBox(made.geometry.picwidth, made.geometry.picheight);
     made.readout = sizeReadout(made.geometry);

@@ -7,8 +7,9 @@
 
 #include "Picture.h"
 #include "PreviewFit.h"
-#include "ScreenMetrics.h"
-#include "SystemColors.h"
+#include "picture/qt/ScreenMetrics.h"
+#include "picture/emf/EmfRecorder.h"
+#include "picture/qt/SystemColors.h"
 #include "layout/CalendarGeometry.h"
 #include "layout/CalendarSettings.h"
 #include "layout/TextMeasurer.h"

@@ -1,7 +1,7 @@
 #include "Picture.h"
 
-#include "EmfReader.h"
-#include "MulDiv.h"
+#include "picture/emf/EmfReader.h"
+#include "picture/binary/MulDiv.h"
 #include "layout/Errors.h"
 
 namespace pluvane {

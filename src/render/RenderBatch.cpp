@@ -1,9 +1,9 @@
 #include "RenderBatch.h"
 
-#include "picture/FileOutput.h"
+#include "picture/output/FileOutput.h"
 #include "picture/MakeCalendar.h"
-#include "picture/PictureRendering.h"
-#include "picture/PictureSaving.h"
+#include "picture/output/PictureRendering.h"
+#include "picture/output/PictureSaving.h"
 
 namespace pluvane {
 

@@ -1,6 +1,6 @@
 #include "RenderOptions.h"
 
-#include "picture/SaveTarget.h"
+#include "picture/output/SaveTarget.h"
 
 #include <QColor>
 #include <QString>

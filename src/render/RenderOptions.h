@@ -1,7 +1,7 @@
 #pragma once
 
 #include "layout/CalendarSettings.h"
-#include "picture/ScreenMetrics.h"
+#include "picture/qt/ScreenMetrics.h"
 
 #include <optional>
 #include <stdexcept>

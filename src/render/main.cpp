@@ -3,7 +3,7 @@
 #include "RenderBatch.h"
 #include "RenderOptions.h"
 #include "layout/Errors.h"
-#include "picture/Fonts.h"
+#include "picture/qt/Fonts.h"
 
 #include <QDate>
 #include <QGuiApplication>

@@ -2,10 +2,10 @@
 
 #include "ApplicationTitle.h"
 #include "PreviewImage.h"
-#include "picture/ClipboardOutput.h"
+#include "picture/output/ClipboardOutput.h"
 #include "picture/MakeCalendar.h"
-#include "picture/PictureSaving.h"
-#include "picture/MulDiv.h"
+#include "picture/output/PictureSaving.h"
+#include "picture/binary/MulDiv.h"
 #include "window/controls/CaptionLabel.h"
 #include "window/controls/ColorChooser.h"
 #include "window/controls/FontChooserDialog.h"

@@ -7,8 +7,8 @@
 
 #include "ErrorBoundary.h"
 #include "layout/CalendarSettings.h"
-#include "picture/Fonts.h"
-#include "picture/ScreenMetrics.h"
+#include "picture/qt/Fonts.h"
+#include "picture/qt/ScreenMetrics.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #include "PreviewImage.h"
 
-#include "picture/PicturePlayer.h"
+#include "picture/player/PicturePlayer.h"
 
 #include <QPainter>
 
@@ -23,7 +23,7 @@ void PreviewImage::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     // The picture fills the box from its first to its last pixel.
-    playPicture(painter, m_picture, QRectF(0, 0, width() - 1, height() - 1));
+    playEmfBytes(painter, m_picture.bytes(), QRectF(0, 0, width() - 1, height() - 1));
 }
 
 PaperShape::PaperShape(QWidget* parent) : QWidget(parent) {}

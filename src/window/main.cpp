@@ -1,7 +1,7 @@
 // pluvane: the calendar window.
 
 #include "CalendarWindow.h"
-#include "picture/Fonts.h"
+#include "picture/qt/Fonts.h"
 
 #include <QApplication>
 

@@ -3,11 +3,13 @@
 
 #include "layout/CalendarDrawing.h"
 #include "layout/Errors.h"
-#include "picture/ByteReader.h"
-#include "picture/EmfReader.h"
-#include "picture/EmfRecorder.h"
-#include "picture/EmfWriter.h"
-#include "picture/MulDiv.h"
+#include "picture/binary/ByteReader.h"
+#include "picture/emf/EmfReader.h"
+#include "picture/Picture.h"
+#include "picture/emf/EmfRecorder.h"
+#include "picture/qt/ScreenMetrics.h"
+#include "picture/emf/EmfWriter.h"
+#include "picture/binary/MulDiv.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +19,8 @@ using fixtures::march1998;
 namespace {
 
 const ScreenMetrics referenceScreen { 800, 600, 280, 210 };
+const EmfSize referenceDevicePixels { 800, 600 };
+const EmfSize referenceDeviceMillimeters { 280, 210 };
 const fixtures::FixedWidthMeasurer sixPixelDigits(6);
 
 std::uint32_t plainColors(TColor c)
@@ -32,9 +36,9 @@ struct Recording {
 Recording record(const CalendarSettings& s, const ColorResolver& colors = plainColors)
 {
     const CalendarGeometry g = calendarGeometry(s, sixPixelDigits);
-    EmfRecorder recorder(g.picwidth, g.picheight, referenceScreen, sixPixelDigits, colors);
+    EmfRecorder recorder(g.picwidth, g.picheight, referenceDevicePixels, referenceDeviceMillimeters, sixPixelDigits, colors);
     drawCalendar(recorder, s, g);
-    Picture p = recorder.close();
+    Picture p = Picture::fromEmfBytes(recorder.close());
     return { recorder.document(), p };
 }
 
@@ -180,12 +184,11 @@ TEST(EmfRecording, WrittenBytesReadBackToTheSameDocument)
 
 TEST(EmfRecorder, NoRecordingForUnusableSizes)
 {
-    const ScreenMetrics noScreen { 0, 0, 0, 0 };
-    EXPECT_THROW(EmfRecorder(10, 10, noScreen, sixPixelDigits, plainColors), EOutOfResources);
-    EXPECT_THROW(EmfRecorder(0, 10, referenceScreen, sixPixelDigits, plainColors), EOutOfResources);
-    EXPECT_THROW(EmfRecorder(10, -1, referenceScreen, sixPixelDigits, plainColors), EOutOfResources);
+    EXPECT_THROW(EmfRecorder(10, 10, { 0, 0 }, { 0, 0 }, sixPixelDigits, plainColors), EOutOfResources);
+    EXPECT_THROW(EmfRecorder(0, 10, referenceDevicePixels, referenceDeviceMillimeters, sixPixelDigits, plainColors), EOutOfResources);
+    EXPECT_THROW(EmfRecorder(10, -1, referenceDevicePixels, referenceDeviceMillimeters, sixPixelDigits, plainColors), EOutOfResources);
     try {
-        EmfRecorder(10, 0, referenceScreen, sixPixelDigits, plainColors);
+        EmfRecorder(10, 0, referenceDevicePixels, referenceDeviceMillimeters, sixPixelDigits, plainColors);
         ADD_FAILURE() << "a picture of no height was recorded";
     } catch (const EOutOfResources& e) {
         EXPECT_STREQ(e.what(), "ｼｽﾃﾑ ﾘｿｰｽが足りません");

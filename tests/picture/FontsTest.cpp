@@ -1,4 +1,4 @@
-#include "picture/Fonts.h"
+#include "picture/qt/Fonts.h"
 
 #include <QFontInfo>
 

@@ -1,11 +1,11 @@
 #include "support/WorkedExample.h"
 #include "support/FixedWidthMeasurer.h"
 
-#include "picture/EmfReader.h"
-#include "picture/EmfWriter.h"
-#include "picture/Fonts.h"
+#include "picture/emf/EmfReader.h"
+#include "picture/emf/EmfWriter.h"
+#include "picture/qt/Fonts.h"
 #include "picture/MakeCalendar.h"
-#include "picture/PicturePlayer.h"
+#include "picture/player/PicturePlayer.h"
 
 #include <QImage>
 #include <QPainter>
@@ -32,7 +32,7 @@ QImage playInto(const Picture& picture, QSize size)
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    playPicture(painter, picture, QRectF(QPointF(0, 0), QSizeF(size)));
+    playEmfBytes(painter, picture.bytes(), QRectF(QPointF(0, 0), QSizeF(size)));
     return image;
 }
 

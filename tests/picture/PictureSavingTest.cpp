@@ -3,7 +3,7 @@
 
 #include "layout/Errors.h"
 #include "picture/MakeCalendar.h"
-#include "picture/PictureSaving.h"
+#include "picture/output/PictureSaving.h"
 
 #include <QDir>
 #include <QFile>

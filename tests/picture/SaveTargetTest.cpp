@@ -1,4 +1,4 @@
-#include "picture/SaveTarget.h"
+#include "picture/output/SaveTarget.h"
 
 #include <gtest/gtest.h>
 

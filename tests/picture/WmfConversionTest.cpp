@@ -3,11 +3,11 @@
 #include "support/Process.h"
 
 #include "layout/Errors.h"
-#include "picture/ByteReader.h"
-#include "picture/EmfReader.h"
+#include "picture/binary/ByteReader.h"
+#include "picture/emf/EmfReader.h"
 #include "picture/MakeCalendar.h"
-#include "picture/PlaceableWmf.h"
-#include "picture/WmfConverter.h"
+#include "picture/output/PictureSaving.h"
+#include "picture/wmf/WmfConverter.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -211,7 +211,7 @@ TEST(PlaceableWmf, WorkedExampleHeaderBytes)
     const Picture p = marchPicture();
     ASSERT_EQ(std::pair(p.widthPx(), p.heightPx()), std::pair(154, 167));
     ASSERT_EQ(std::pair(p.widthHmm(), p.heightHmm()), std::pair(5390, 5845));
-    const auto bytes = placeableWmfBytes(p);
+    const auto bytes = pictureBytesFor(p, PictureFormat::PlaceableWmf);
     const std::vector<std::uint8_t> expected { 0xD7, 0xCD, 0xC6, 0x9A, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x0E,
         0x15, 0xD5, 0x16, 0xEC, 0x09, 0x00, 0x00, 0x00, 0x00, 0x26, 0x5D };
     ASSERT_GE(bytes.size(), 22u);
@@ -229,7 +229,7 @@ TEST(PlaceableWmf, HeaderChecksumSizesAndObjectTableAgree)
     for (const Case& c : { Case { referenceScreen, 0 }, Case { referenceScreen, 1 }, Case { { 1024, 768, 361, 271 }, 2 },
              Case { coarseScreen, 0 } }) {
         SCOPED_TRACE(testing::Message() << c.screen.widthPx << "x" << c.screen.heightPx << " ptn " << c.ptn);
-        const auto bytes = placeableWmfBytes(marchPicture(c.screen, c.ptn));
+        const auto bytes = pictureBytesFor(marchPicture(c.screen, c.ptn), PictureFormat::PlaceableWmf);
         const ByteReader r(bytes);
         std::uint16_t xorOfWords = 0;
         for (std::size_t i = 0; i < 10; ++i)
@@ -288,7 +288,7 @@ TEST(WmfConverter, RecordsFollowTheDrawing)
         const Picture picture = marchPicture(referenceScreen, c.ptn);
         const auto recorded = readEmf(picture.bytes());
         ASSERT_TRUE(recorded);
-        const auto bytes = placeableWmfBytes(picture);
+        const auto bytes = pictureBytesFor(picture, PictureFormat::PlaceableWmf);
         const WmfView v = viewWmf(std::span(bytes).subspan(22));
         ASSERT_GE(v.records.size(), 4u);
         EXPECT_EQ(v.records[0].function, metaSetMapMode);
@@ -463,7 +463,7 @@ TEST(PlaceableWmf, LongSidesLowerTheUnitsPerInchAndKeepTheTrueSize)
     for (const ScreenMetrics& screen : { referenceScreen, coarseScreen, tallPixelScreen }) {
         const Picture p = marchPicture(screen);
         SCOPED_TRACE(testing::Message() << p.widthHmm() << " x " << p.heightHmm() << " hmm");
-        const auto bytes = placeableWmfBytes(p);
+        const auto bytes = pictureBytesFor(p, PictureFormat::PlaceableWmf);
         const ByteReader r(bytes);
         EXPECT_EQ(*r.i16(6), 0);
         EXPECT_EQ(*r.i16(8), 0);
@@ -496,7 +496,7 @@ TEST(PlaceableWmf, LongSidesLowerTheUnitsPerInchAndKeepTheTrueSize)
 TEST(PlaceableWmf, AnUnreadablePictureIsAnInvalidGraphic)
 {
     try {
-        placeableWmfBytes(Picture {});
+        pictureBytesFor(Picture {}, PictureFormat::PlaceableWmf);
         ADD_FAILURE() << "a picture without bytes was converted";
     } catch (const EInvalidGraphic& e) {
         EXPECT_STREQ(e.what(), "ﾒﾀﾌｧｲﾙが不正です");
@@ -600,7 +600,7 @@ TEST(PlaceableWmf, Wmf2svgDrawsTheCalendar)
     for (const ScreenMetrics& screen : { referenceScreen, coarseScreen }) {
         const Picture p = marchPicture(screen);
         SCOPED_TRACE(testing::Message() << p.widthHmm() << " x " << p.heightHmm() << " hmm");
-        const auto bytes = placeableWmfBytes(p);
+        const auto bytes = pictureBytesFor(p, PictureFormat::PlaceableWmf);
         const QString wmfPath = dir.filePath(QString("march-%1.wmf").arg(screen.widthPx));
         const QString svgPath = dir.filePath(QString("march-%1.svg").arg(screen.widthPx));
         {

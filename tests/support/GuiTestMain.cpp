@@ -1,7 +1,7 @@
 // Test entry for tests that need fonts, palettes or painters: a
 // QGuiApplication on the offscreen platform.
 
-#include "picture/Fonts.h"
+#include "picture/qt/Fonts.h"
 
 #include <QGuiApplication>
 

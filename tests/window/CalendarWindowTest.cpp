@@ -9,7 +9,7 @@
 #include "window/controls/SpinEdit.h"
 #include "window/controls/TrackBar.h"
 #include "picture/MakeCalendar.h"
-#include "picture/PlaceableWmf.h"
+#include "picture/output/PictureSaving.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -411,8 +411,8 @@ TEST(CalendarWindowSave, SavesTheMadePictureUnderTheTypedName)
     EXPECT_EQ(offered, "");
     EXPECT_EQ(filters, (QStringList { "メタファイル形式 (*.wmf)", "SVG (*.svg)", "PDF (*.pdf)", "PNG (*.png)" }));
     EXPECT_EQ(fileContents(dir.filePath("may.wmf")),
-        QByteArray(reinterpret_cast<const char*>(placeableWmfBytes(made).data()),
-            static_cast<qsizetype>(placeableWmfBytes(made).size())));
+        QByteArray(reinterpret_cast<const char*>(pictureBytesFor(made, PictureFormat::PlaceableWmf).data()),
+            static_cast<qsizetype>(pictureBytesFor(made, PictureFormat::PlaceableWmf).size())));
 
     // The dialog opens on the name it returned, without the ".wmf" added to it.
     typeIntoSaveDialog(dir.filePath("may.emf"), &offered);

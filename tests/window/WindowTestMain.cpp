@@ -1,6 +1,6 @@
 // Window tests drive the real widgets on Qt's offscreen platform.
 
-#include "picture/Fonts.h"
+#include "picture/qt/Fonts.h"
 
 #include <QApplication>
 

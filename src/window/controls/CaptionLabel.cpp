@@ -1,6 +1,6 @@
 #include "CaptionLabel.h"
 
-#include "picture/SystemColors.h"
+#include "picture/qt/SystemColors.h"
 
 namespace pluvane {
 

@@ -1,6 +1,6 @@
 #include "ColorChooser.h"
 
-#include "picture/SystemColors.h"
+#include "picture/qt/SystemColors.h"
 
 #include <QColorDialog>
 

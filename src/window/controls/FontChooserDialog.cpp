@@ -1,6 +1,6 @@
 #include "FontChooserDialog.h"
 
-#include "picture/SystemColors.h"
+#include "picture/qt/SystemColors.h"
 
 #include <QApplication>
 #include <QCheckBox>

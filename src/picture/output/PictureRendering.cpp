@@ -1,6 +1,6 @@
 #include "PictureRendering.h"
 
-#include "PicturePlayer.h"
+#include "picture/player/PicturePlayer.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -19,7 +19,7 @@ QImage renderImage(const Picture& picture, int scale, bool transparent)
     image.fill(transparent ? Qt::transparent : Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    playPicture(painter, picture, QRectF(QPointF(0, 0), QSizeF(size)));
+    playEmfBytes(painter, picture.bytes(), QRectF(QPointF(0, 0), QSizeF(size)));
     painter.end();
     return image;
 }
@@ -46,7 +46,7 @@ QByteArray renderSvg(const Picture& picture)
     generator.setDescription(QString());
     {
         QPainter painter(&generator);
-        playPicture(painter, picture, QRectF(QPointF(0, 0), QSizeF(pixels)));
+        playEmfBytes(painter, picture.bytes(), QRectF(QPointF(0, 0), QSizeF(pixels)));
     }
     // The generator states the size at its own resolution; the picture's
     // physical size is its frame, so that is what the document says.
@@ -108,7 +108,7 @@ QByteArray renderPdf(const std::vector<Picture>& pages)
             writer.newPage();
         }
         const QRectF page = writer.pageLayout().paintRectPixels(writer.resolution());
-        playPicture(painter, pages[i], QRectF(QPointF(0, 0), page.size()));
+        playEmfBytes(painter, pages[i].bytes(), QRectF(QPointF(0, 0), page.size()));
     }
     painter.end();
     removeTimestamps(pdf);

@@ -1,7 +1,7 @@
 #include "EmfRecorder.h"
 
 #include "EmfWriter.h"
-#include "MulDiv.h"
+#include "picture/binary/MulDiv.h"
 #include "layout/Errors.h"
 
 #include <QString>
@@ -40,23 +40,24 @@ bool sameFontIgnoringColor(const FontSpec& a, const FontSpec& b)
 
 } // namespace
 
-EmfRecorder::EmfRecorder(int widthPx, int heightPx, const ScreenMetrics& screen,
+EmfRecorder::EmfRecorder(int widthPx, int heightPx, EmfSize devicePixels, EmfSize deviceMillimeters,
     const TextMeasurer& measurer, ColorResolver resolveColor)
     : m_measurer(measurer)
     , m_resolveColor(std::move(resolveColor))
 {
-    if (!screen.isUsable() || widthPx <= 0 || heightPx <= 0 || widthPx > maxPictureSide
-        || heightPx > maxPictureSide || !m_resolveColor)
+    if (devicePixels.cx <= 0 || devicePixels.cy <= 0 || deviceMillimeters.cx <= 0 || deviceMillimeters.cy <= 0
+        || widthPx <= 0 || heightPx <= 0 || widthPx > maxPictureSide || heightPx > maxPictureSide
+        || !m_resolveColor)
         throw EOutOfResources();
 
     EmfHeader& h = m_doc.header;
-    // The frame is the picture's pixels measured on the reference screen.
-    h.frame = { 0, 0, mulDiv(widthPx, screen.widthMm * 100, screen.widthPx),
-        mulDiv(heightPx, screen.heightMm * 100, screen.heightPx) };
-    h.device = { screen.widthPx, screen.heightPx };
-    h.millimeters = { screen.widthMm, screen.heightMm };
-    m_exScale = static_cast<float>(screen.widthMm * 100.0 / screen.widthPx);
-    m_eyScale = static_cast<float>(screen.heightMm * 100.0 / screen.heightPx);
+    // The frame is the picture's pixels measured on the reference device.
+    h.frame = { 0, 0, mulDiv(widthPx, deviceMillimeters.cx * 100, devicePixels.cx),
+        mulDiv(heightPx, deviceMillimeters.cy * 100, devicePixels.cy) };
+    h.device = devicePixels;
+    h.millimeters = deviceMillimeters;
+    m_exScale = static_cast<float>(deviceMillimeters.cx * 100.0 / devicePixels.cx);
+    m_eyScale = static_cast<float>(deviceMillimeters.cy * 100.0 / devicePixels.cy);
     m_doc.records.reserve(128);
 }
 
@@ -201,7 +202,7 @@ void EmfRecorder::textOut(int x, int y, std::string_view utf8Text)
     moveTo(x + width, y);
 }
 
-Picture EmfRecorder::close()
+std::vector<std::uint8_t> EmfRecorder::close()
 {
     if (m_closed)
         throw EInvalidGraphic();
@@ -215,7 +216,7 @@ Picture EmfRecorder::close()
     add(EmfEof {});
     // An empty picture has the empty rectangle as its bounds.
     m_doc.header.bounds = m_bounds.value_or(EmfRect { 0, 0, -1, -1 });
-    return Picture::fromEmfBytes(writeEmf(m_doc));
+    return writeEmf(m_doc);
 }
 
 } // namespace pluvane

@@ -5,17 +5,14 @@
 #include <QColor>
 
 #include <cstdint>
-#include <functional>
 
 class QPalette;
 
 namespace pluvane {
 
-// Turns a TColor into the 0x00BBGGRR colour actually drawn: plain colours
-// pass through, system colours become the system's current colour.
-using ColorResolver = std::function<std::uint32_t(TColor)>;
-
-// System colours from the application's Qt palette. Needs a QGuiApplication.
+// The 0x00BBGGRR colour a TColor is drawn in: plain colours pass through,
+// system colours come from the application's Qt palette. Needs a
+// QGuiApplication.
 std::uint32_t resolveWithPalette(TColor color);
 
 // A plain colour for Qt: a system colour (clWindowText and the like) becomes

@@ -5,7 +5,7 @@
 // records, in recording order, for the anisotropic mapping mode.
 // PlaceableWmf.h puts the placeable header in front for a .wmf file.
 
-#include "EmfRecords.h"
+#include "picture/emf/EmfRecords.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "ScreenMetrics.h"
 
-#include "MulDiv.h"
+#include "picture/binary/MulDiv.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "EmfRecords.h"
-#include "Picture.h"
+#include "picture/emf/EmfRecords.h"
 
 #include <QRectF>
 
@@ -12,12 +11,12 @@ class QPainter;
 
 namespace pluvane {
 
-// Plays a recorded picture stretched into `target` of a painter, the picture's
+// Plays a recorded picture (its enhanced-metafile bytes, or the records read
+// from them) stretched into `target` of a painter, the picture's
 // pixel size mapped onto the whole rectangle without keeping proportions. The
 // picture paints no background of its own. Any bytes are safe to play: a bad
 // header draws nothing, unknown records are skipped, and absurd values are
 // held within sane limits.
-void playPicture(QPainter& painter, const Picture& picture, const QRectF& target);
 void playEmfBytes(QPainter& painter, std::span<const std::uint8_t> bytes, const QRectF& target);
 void playEmfDocument(QPainter& painter, const EmfDocument& document, const QRectF& target);
 

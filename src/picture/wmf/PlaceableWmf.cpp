@@ -1,8 +1,7 @@
 #include "PlaceableWmf.h"
 
-#include "ByteReader.h"
-#include "ByteWriter.h"
-#include "EmfReader.h"
+#include "picture/binary/ByteReader.h"
+#include "picture/binary/ByteWriter.h"
 #include "WmfConverter.h"
 #include "layout/Errors.h"
 
@@ -67,18 +66,13 @@ void placeableHeader(std::vector<std::uint8_t>& out, const Box& box)
 
 } // namespace
 
-std::vector<std::uint8_t> placeableWmfBytes(const Picture& picture)
+std::vector<std::uint8_t> placeableWmfBytes(const EmfDocument& recording, const PictureSize& size)
 {
-    if (picture.isNull())
-        throw EInvalidGraphic();
-    const auto document = readEmf(picture.bytes());
-    if (!document)
-        throw EInvalidGraphic();
     // Converted and checked first: a failure leaves nothing half made. The
     // drawing's logical units are the box's.
-    const Box box = boxFor(picture.widthHmm(), picture.heightHmm());
+    const Box box = boxFor(size.widthHmm, size.heightHmm);
     const std::vector<std::uint8_t> metafile
-        = convertToWmf(*document, picture.widthPx(), picture.heightPx(), box.right, box.bottom);
+        = convertToWmf(recording, size.widthPx, size.heightPx, box.right, box.bottom);
 
     std::vector<std::uint8_t> out;
     out.reserve(placeableHeaderSize + metafile.size());

@@ -1,25 +1,31 @@
 #pragma once
 
 #include "EmfRecords.h"
-#include "Picture.h"
-#include "ScreenMetrics.h"
-#include "SystemColors.h"
 #include "layout/Canvas.h"
 #include "layout/TextMeasurer.h"
 
+#include <cstdint>
+#include <functional>
 #include <optional>
+#include <vector>
 
 namespace pluvane {
+
+// Turns a TColor into the 0x00BBGGRR colour actually drawn: plain colours
+// pass through, system colours become the system's current colour.
+using ColorResolver = std::function<std::uint32_t(TColor)>;
 
 // A canvas that records every operation as enhanced-metafile records, in
 // call order, against a reference screen. Pens and fonts are created lazily,
 // when a line or a text first needs them, the way a GDI canvas does.
 class EmfRecorder final : public Canvas {
 public:
-    // Throws EOutOfResources when no recording can be made for this size on
-    // this screen.
-    EmfRecorder(int widthPx, int heightPx, const ScreenMetrics& screen, const TextMeasurer& measurer,
-        ColorResolver resolveColor);
+    // Records against a reference device of `devicePixels` and
+    // `deviceMillimeters`, which fix the picture's physical size. Throws
+    // EOutOfResources when no recording can be made for this size on this
+    // device.
+    EmfRecorder(int widthPx, int heightPx, EmfSize devicePixels, EmfSize deviceMillimeters,
+        const TextMeasurer& measurer, ColorResolver resolveColor);
 
     void setBrushClear() override;
     void setPenSolid() override;
@@ -34,9 +40,9 @@ public:
     void textOut(int x, int y, std::string_view utf8Text) override;
     int textWidth(std::string_view utf8Text) const override;
 
-    // Puts the stock objects back, frees ours and ends the recording. Throws
-    // EInvalidGraphic when the result cannot be read back as a picture.
-    Picture close();
+    // Puts the stock objects back, frees ours, ends the recording and returns
+    // its enhanced-metafile bytes. Throws EInvalidGraphic when called twice.
+    std::vector<std::uint8_t> close();
 
     // The records so far, for tests and tools that look inside a recording.
     const EmfDocument& document() const { return m_doc; }

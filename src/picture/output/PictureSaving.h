@@ -1,7 +1,7 @@
 #pragma once
 
 #include "FileOutput.h"
-#include "Picture.h"
+#include "picture/Picture.h"
 #include "SaveTarget.h"
 
 namespace pluvane {

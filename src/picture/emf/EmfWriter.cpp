@@ -1,6 +1,6 @@
 #include "EmfWriter.h"
 
-#include "ByteWriter.h"
+#include "picture/binary/ByteWriter.h"
 
 namespace pluvane {
 

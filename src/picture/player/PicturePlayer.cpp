@@ -1,8 +1,8 @@
 #include "PicturePlayer.h"
 
-#include "EmfReader.h"
-#include "Fonts.h"
-#include "MulDiv.h"
+#include "picture/emf/EmfReader.h"
+#include "picture/qt/Fonts.h"
+#include "picture/binary/MulDiv.h"
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
@@ -224,11 +224,6 @@ void playEmfBytes(QPainter& painter, std::span<const std::uint8_t> bytes, const 
 {
     if (const auto document = readEmf(bytes))
         playEmfDocument(painter, *document, target);
-}
-
-void playPicture(QPainter& painter, const Picture& picture, const QRectF& target)
-{
-    playEmfBytes(painter, picture.bytes(), target);
 }
 
 } // namespace pluvane

@@ -1,7 +1,7 @@
 #include "WmfConverter.h"
 
-#include "ByteReader.h"
-#include "ByteWriter.h"
+#include "picture/binary/ByteReader.h"
+#include "picture/binary/ByteWriter.h"
 #include "layout/Errors.h"
 
 #include <iconv.h>

@@ -2,7 +2,9 @@
 
 #include "FileOutput.h"
 #include "PictureRendering.h"
-#include "PlaceableWmf.h"
+#include "layout/Errors.h"
+#include "picture/emf/EmfReader.h"
+#include "picture/wmf/PlaceableWmf.h"
 
 namespace pluvane {
 
@@ -13,13 +15,22 @@ std::vector<std::uint8_t> bytesOf(const QByteArray& data)
     return { data.begin(), data.end() };
 }
 
+std::vector<std::uint8_t> placeableWmfOf(const Picture& picture)
+{
+    const auto recording = picture.isNull() ? std::nullopt : readEmf(picture.bytes());
+    if (!recording)
+        throw EInvalidGraphic();
+    return placeableWmfBytes(
+        *recording, { picture.widthPx(), picture.heightPx(), picture.widthHmm(), picture.heightHmm() });
+}
+
 } // namespace
 
 std::vector<std::uint8_t> pictureBytesFor(const Picture& picture, PictureFormat format, const SaveOptions& options)
 {
     switch (format) {
     case PictureFormat::PlaceableWmf:
-        return placeableWmfBytes(picture);
+        return placeableWmfOf(picture);
     case PictureFormat::Emf:
         return { picture.bytes().begin(), picture.bytes().end() };
     case PictureFormat::Svg:

@@ -1,6 +1,6 @@
 #include "EmfReader.h"
 
-#include "ByteReader.h"
+#include "picture/binary/ByteReader.h"
 
 #include <bit>
 
