@@ -7,8 +7,6 @@ struct MonthFacts {
     int daycount = 0;
 };
 
-bool isLeapYear(int year);
-
 // The proleptic Gregorian facts of one month. Throws EConvertError for a year
 // outside 1..9999 or a month outside 1..12.
 MonthFacts monthFacts(int year, int month);

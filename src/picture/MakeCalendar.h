@@ -1,5 +1,16 @@
 #pragma once
 
+// The picture layer. A picture flows through it in one direction:
+//
+//   CalendarSettings -> CalendarGeometry (layout/) -> drawCalendar onto an
+//   EmfRecorder (emf/) -> the recorded bytes, held by a Picture (here) ->
+//   the Windows-metafile converter (wmf/), the player into any QPainter
+//   (player/), and from those the files and the clipboard (output/).
+//
+// binary/ holds the byte writer and reader and the arithmetic the formats
+// share; qt/ what the pipeline takes from Qt (fonts and text measurement,
+// system colours, the screen's size).
+//
 // The make command: settings in, a finished picture out. The month facts and
 // geometry are worked out first, so a bad date fails before anything is
 // created; the drawing is recorded against the reference screen, closed, and

@@ -3,6 +3,7 @@
 #include "layout/Errors.h"
 
 #include <cerrno>
+#include <filesystem>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,18 +12,11 @@ namespace pluvane {
 
 namespace {
 
-std::string folderOf(const std::string& path)
+// The folder a file is in; "." for a bare name.
+std::filesystem::path folderOf(const std::string& path)
 {
-    const std::size_t slash = path.rfind('/');
-    if (slash == std::string::npos)
-        return ".";
-    return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string fileNameOf(const std::string& path)
-{
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    return folder.empty() ? std::filesystem::path(".") : folder;
 }
 
 // The mode a new file gets: that of the file it replaces, or what the
@@ -55,11 +49,12 @@ bool writeAll(int fd, std::span<const std::uint8_t> bytes)
 
 void writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes, Durability durability)
 {
-    struct stat target {};
-    if (path.empty() || path.back() == '/' || (stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode)))
+    std::error_code ignored;
+    if (path.empty() || path.back() == '/' || std::filesystem::is_directory(path, ignored))
         throw EFCreateError(path);
 
-    std::string temporary = folderOf(path) + "/." + fileNameOf(path) + ".XXXXXX";
+    const std::filesystem::path target(path);
+    std::string temporary = (folderOf(path) / ("." + target.filename().string() + ".XXXXXX")).string();
     const int fd = mkstemp(temporary.data());
     if (fd < 0)
         throw EFCreateError(path);

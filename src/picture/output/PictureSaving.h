@@ -1,5 +1,12 @@
 #pragma once
 
+// Where a finished picture goes. A typed name becomes a SaveTarget
+// (SaveTarget.h); the picture becomes the bytes of that target's format
+// (the recorded enhanced metafile, the placeable Windows metafile, or the
+// SVG, PDF and PNG renderings of PictureRendering.h), which the atomic file
+// writer (FileOutput.h) puts on disk. ClipboardOutput.h puts the same
+// picture on the clipboard.
+
 #include "FileOutput.h"
 #include "picture/Picture.h"
 #include "SaveTarget.h"

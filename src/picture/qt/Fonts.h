@@ -1,5 +1,9 @@
 #pragma once
 
+// What the picture layer takes from Qt: fonts and text measurement (here),
+// system colours (SystemColors.h) and the reference screen's size
+// (ScreenMetrics.h). Calendar types go in, their Qt counterparts come out.
+
 #include "layout/FontSpec.h"
 #include "layout/TextMeasurer.h"
 
