@@ -30,38 +30,33 @@ std::optional<TColor> runAndThen(ColorChooser& chooser, const std::function<void
 
 TEST(ColorChooser, OpensOnBlackThenOnTheLastConfirmedColour)
 {
+    struct Step {
+        const char* name;
+        QColor picked;
+        bool confirm;
+        QColor opensOn;
+        std::optional<TColor> result;
+        TColor kept;
+    };
+    const Step steps[] = {
+        { "red confirmed", QColor(255, 0, 0), true, QColor(0, 0, 0), clRed, clRed },
+        // Cancelling keeps red, and the next opening is on red again.
+        { "green cancelled", QColor(0, 255, 0), false, QColor(255, 0, 0), std::nullopt, clRed },
+        { "teal confirmed", QColor(0x12, 0x80, 0x80), true, QColor(255, 0, 0), 0x808012u, 0x808012u },
+    };
     ColorChooser chooser;
-    QColor opened;
-
-    const auto red = runAndThen(chooser, [&](QColorDialog& dialog) {
-        opened = dialog.currentColor();
-        dialog.setCurrentColor(QColor(255, 0, 0));
-        dialog.accept();
-    });
-    EXPECT_EQ(opened, QColor(0, 0, 0));
-    ASSERT_TRUE(red.has_value());
-    EXPECT_EQ(*red, clRed);
-    EXPECT_EQ(chooser.color(), clRed);
-
-    // Cancelling keeps red, and the next opening is on red again.
-    const auto cancelled = runAndThen(chooser, [&](QColorDialog& dialog) {
-        opened = dialog.currentColor();
-        dialog.setCurrentColor(QColor(0, 255, 0));
-        dialog.reject();
-    });
-    EXPECT_EQ(opened, QColor(255, 0, 0));
-    EXPECT_FALSE(cancelled.has_value());
-    EXPECT_EQ(chooser.color(), clRed);
-
-    const auto teal = runAndThen(chooser, [&](QColorDialog& dialog) {
-        opened = dialog.currentColor();
-        dialog.setCurrentColor(QColor(0x12, 0x80, 0x80));
-        dialog.accept();
-    });
-    EXPECT_EQ(opened, QColor(255, 0, 0));
-    ASSERT_TRUE(teal.has_value());
-    EXPECT_EQ(*teal, rgbColor(0x12, 0x80, 0x80));
-    EXPECT_EQ(*teal, 0x808012u);
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.name);
+        QColor opened;
+        const auto result = runAndThen(chooser, [&](QColorDialog& dialog) {
+            opened = dialog.currentColor();
+            dialog.setCurrentColor(step.picked);
+            step.confirm ? dialog.accept() : dialog.reject();
+        });
+        EXPECT_EQ(opened, step.opensOn);
+        EXPECT_EQ(result, step.result);
+        EXPECT_EQ(chooser.color(), step.kept);
+    }
 }
 
 TEST(ColorChooser, OpensOnASystemColourAsThePlainColourItStandsFor)

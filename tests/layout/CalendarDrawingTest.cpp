@@ -63,9 +63,10 @@ TEST(CalendarDrawing, WorkedExampleRulesInOrder)
     const auto d = draw(settingsFor(1998, 3));
     const auto lines = linesOf(d->canvas);
     ASSERT_EQ(lines.size(), 16u);
-    for (int i = 0; i <= 6; ++i)
-        EXPECT_EQ(lines[i], std::pair(std::pair(i * 22, 25), std::pair(i * 22, 166)));
-    EXPECT_EQ(lines[7], std::pair(std::pair(153, 25), std::pair(153, 166)));
+    // Column rules every 22 pixels, the last one on the picture's right edge.
+    const int columns[8] = { 0, 22, 44, 66, 88, 110, 132, 153 };
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(lines[i], std::pair(std::pair(columns[i], 25), std::pair(columns[i], 166))) << i;
     const int rows[6] = { 35, 57, 79, 101, 123, 145 };
     for (int i = 0; i < 6; ++i)
         EXPECT_EQ(lines[8 + i], std::pair(std::pair(0, rows[i]), std::pair(153, rows[i])));
@@ -90,13 +91,14 @@ TEST(CalendarDrawing, WorkedExampleTextsPositionsAndColours)
 
     const CanvasCall title = texts[31];
     EXPECT_EQ(title.text, "3");
-    EXPECT_EQ(std::tuple(title.x, title.y, title.color, title.fontHeight), std::tuple((154 - 6) / 2, 0, monthColor, -20));
+    EXPECT_EQ(std::tuple(title.x, title.y, title.color, title.fontHeight), std::tuple(74, 0, monthColor, -20)); // (154 - 6) / 2
 
     const char* labels[7] = { "SUN", "MON", "TUE", "WED", "THU", "FRI", "SAT" };
+    const int labelX[7] = { 2, 24, 46, 68, 90, 112, 134 }; // (22 - 18 + 1) / 2 into each cell
     for (int k = 0; k < 7; ++k) {
         const CanvasCall& label = texts[32 + static_cast<std::size_t>(k)];
         EXPECT_EQ(label.text, labels[k]);
-        EXPECT_EQ(label.x, k * 22 + 2); // (22 - 18 + 1) / 2
+        EXPECT_EQ(label.x, labelX[k]);
         EXPECT_EQ(label.y, 26);
         EXPECT_EQ(label.fontHeight, -8);
         EXPECT_EQ(label.color, k == 0 ? clRed : weekColor);
@@ -147,12 +149,14 @@ TEST(CalendarDrawing, PatternTwoAddsNumberBandRulesAndTopAlignsNumbers)
     const auto d = draw(s);
     const auto lines = linesOf(d->canvas);
     ASSERT_EQ(lines.size(), 22u);
-    const int ch = 12 + 3;
+    // Rows 15 pixels high, each followed by its band's rule 17 pixels lower.
+    const int rowRules[6] = { 35, 50, 65, 80, 95, 110 };
+    const int bandRules[6] = { 52, 67, 82, 97, 112, 127 };
     for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(lines[8 + 2 * i].first.second, 35 + i * ch);
-        EXPECT_EQ(lines[9 + 2 * i].first.second, 35 + i * ch + 12 + 5);
+        EXPECT_EQ(lines[8 + 2 * i].first.second, rowRules[i]) << i;
+        EXPECT_EQ(lines[9 + 2 * i].first.second, bandRules[i]) << i;
     }
-    EXPECT_EQ(d->canvas.ofKind(CanvasCall::TextOut)[0].y, 35 + 2);
+    EXPECT_EQ(d->canvas.ofKind(CanvasCall::TextOut)[0].y, 37);
 }
 
 struct TitleCase {
@@ -204,11 +208,11 @@ TEST(CalendarDrawing, MonthStartingOnSaturdayHasDayTwoFirstRed)
 {
     const auto d = draw(settingsFor(2020, 2)); // 1 February 2020 is a Saturday
     const auto texts = d->canvas.ofKind(CanvasCall::TextOut);
-    EXPECT_EQ(texts[0].x, (22 - 6 + 1) / 2 + 6 * 22);
+    EXPECT_EQ(texts[0].x, 140); // centred in the seventh column: 132 + (22 - 6 + 1) / 2
     EXPECT_EQ(texts[0].color, dayColor);
     EXPECT_EQ(texts[1].color, clRed);
     EXPECT_EQ(texts[1].x, 8);
     EXPECT_EQ(texts[28].text, "29");
-    EXPECT_EQ(texts[28].x, 5 + 6 * 22);              // row 4, column 6
-    EXPECT_EQ(texts[28].y, 35 + 5 + 4 * 22);
+    EXPECT_EQ(texts[28].x, 137); // row 4, column 6: 132 + 5
+    EXPECT_EQ(texts[28].y, 128); // 35 + 5 + 4 * 22
 }

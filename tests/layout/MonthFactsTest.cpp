@@ -1,3 +1,5 @@
+#include "support/ExpectThrows.h"
+
 #include "layout/Errors.h"
 #include "layout/MonthFacts.h"
 
@@ -37,12 +39,9 @@ INSTANTIATE_TEST_SUITE_P(Calendar, MonthFactsTest,
 
 TEST(MonthFactsErrors, ImpossibleDatesRaiseConvertError)
 {
-    for (auto [year, month] : { std::pair { 0, 1 }, { 10000, 1 }, { 2000, 0 }, { 2000, 13 }, { -5, 3 } }) {
-        try {
-            monthFacts(year, month);
-            ADD_FAILURE() << year << "-" << month << " was accepted";
-        } catch (const EConvertError& e) {
-            EXPECT_STREQ(e.what(), "日付に変換できない値が渡されました");
-        }
+    for (const std::pair<int, int>& date : { std::pair { 0, 1 }, { 10000, 1 }, { 2000, 0 }, { 2000, 13 }, { -5, 3 } }) {
+        SCOPED_TRACE(std::to_string(date.first) + "-" + std::to_string(date.second));
+        EXPECT_TRUE(fixtures::throwsWithMessage<EConvertError>(
+            [&] { monthFacts(date.first, date.second); }, "日付に変換できない値が渡されました"));
     }
 }

@@ -1,5 +1,7 @@
-#include "support/WorkedExample.h"
+#include "support/ExpectThrows.h"
 #include "support/FixedWidthMeasurer.h"
+#include "support/ReferenceScreen.h"
+#include "support/WorkedExample.h"
 
 #include "layout/Errors.h"
 #include "picture/MakeCalendar.h"
@@ -8,10 +10,10 @@
 
 using namespace pluvane;
 using fixtures::march1998;
+using fixtures::referenceScreen;
 
 namespace {
 
-const ScreenMetrics referenceScreen { 800, 600, 280, 210 };
 const fixtures::FixedWidthMeasurer sixPixelDigits(6);
 
 } // namespace
@@ -65,11 +67,14 @@ TEST(MakeCalendar, MakingTwiceGivesTheSameResult)
 
 TEST(MakeCalendar, FailuresComeBeforeAnythingIsHandedOn)
 {
-    CalendarSettings badDate = march1998();
-    badDate.month = 13;
-    EXPECT_THROW(makeCalendar(badDate, sixPixelDigits, referenceScreen), EConvertError);
-    badDate = march1998();
-    badDate.year = 0;
-    EXPECT_THROW(makeCalendar(badDate, sixPixelDigits, referenceScreen), EConvertError);
-    EXPECT_THROW(makeCalendar(march1998(), sixPixelDigits, ScreenMetrics {}), EOutOfResources);
+    CalendarSettings month13 = march1998();
+    month13.month = 13;
+    EXPECT_TRUE(fixtures::throwsWithMessage<EConvertError>(
+        [&] { makeCalendar(month13, sixPixelDigits, referenceScreen); }, "日付に変換できない値が渡されました"));
+    CalendarSettings year0 = march1998();
+    year0.year = 0;
+    EXPECT_TRUE(fixtures::throwsWithMessage<EConvertError>(
+        [&] { makeCalendar(year0, sixPixelDigits, referenceScreen); }, "日付に変換できない値が渡されました"));
+    EXPECT_TRUE(fixtures::throwsWithMessage<EOutOfResources>(
+        [&] { makeCalendar(march1998(), sixPixelDigits, ScreenMetrics {}); }, "ｼｽﾃﾑ ﾘｿｰｽが足りません"));
 }

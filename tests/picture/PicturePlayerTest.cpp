@@ -1,10 +1,8 @@
-#include "support/WorkedExample.h"
-#include "support/FixedWidthMeasurer.h"
+#include "support/WorkedPicture.h"
 
 #include "picture/emf/EmfReader.h"
 #include "picture/emf/EmfWriter.h"
 #include "picture/qt/Fonts.h"
-#include "picture/MakeCalendar.h"
 #include "picture/player/PicturePlayer.h"
 
 #include <QImage>
@@ -15,11 +13,11 @@
 #include <random>
 
 using namespace pluvane;
+using fixtures::referenceScreen;
 
 namespace {
 
-const ScreenMetrics referenceScreen { 800, 600, 280, 210 };
-
+// The worked example with blue rules, so rules and red Sundays tell apart.
 CalendarSettings march1998()
 {
     CalendarSettings s = fixtures::march1998();
@@ -27,17 +25,20 @@ CalendarSettings march1998()
     return s;
 }
 
-QImage playInto(const Picture& picture, QSize size)
+QImage playInto(std::span<const std::uint8_t> bytes, QSize size)
 {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    playEmfBytes(painter, picture.bytes(), QRectF(QPointF(0, 0), QSizeF(size)));
+    playEmfBytes(painter, bytes, QRectF(QPointF(0, 0), QSizeF(size)));
     return image;
 }
 
+QImage playInto(const Picture& picture, QSize size) { return playInto(picture.bytes(), size); }
+
 bool isReddish(QRgb c) { return qRed(c) > 160 && qGreen(c) < 110 && qBlue(c) < 110; }
 bool isBluish(QRgb c) { return qBlue(c) > 160 && qRed(c) < 110 && qGreen(c) < 110; }
+bool isDrawn(QRgb c) { return c != qRgb(255, 255, 255); }
 
 int countIn(const QImage& image, QRect area, bool (*test)(QRgb))
 {
@@ -84,18 +85,34 @@ TEST(PicturePlayer, StretchesIntoTheTargetWithoutKeepingProportions)
 
 namespace {
 
+// The worked example in six-pixel digits, played 1:1 into its own 154 x 167
+// pixels below, so every recorded line lands on the image.
+const QSize pictureSize(154, 167);
+
 std::vector<std::uint8_t> calendarBytes()
 {
-    const fixtures::FixedWidthMeasurer measurer(6);
-    const MadeCalendar made = makeCalendar(march1998(), measurer, referenceScreen);
+    const MadeCalendar made = fixtures::madeMarch1998(march1998());
     return { made.picture.bytes().begin(), made.picture.bytes().end() };
 }
 
-void playQuietly(const std::vector<std::uint8_t>& bytes)
+// What playing left on a white image of the picture's size.
+struct Played {
+    QSize size;
+    int drawn = 0;  // pixels that are no longer white
+    int red = 0;    // of those, the red of the Sunday numbers
+    int blue = 0;   // and the blue of the rules
+};
+
+Played play(const std::vector<std::uint8_t>& bytes)
 {
-    QImage image(64, 48, QImage::Format_RGB32);
-    QPainter painter(&image);
-    playEmfBytes(painter, bytes, QRectF(0, 0, 64, 48));
+    const QImage image = playInto(bytes, pictureSize);
+    const QRect all(QPoint(0, 0), pictureSize);
+    return { image.size(), countIn(image, all, isDrawn), countIn(image, all, isReddish), countIn(image, all, isBluish) };
+}
+
+std::uint32_t get32(const std::vector<std::uint8_t>& b, std::size_t at)
+{
+    return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (std::uint32_t { b[at + 3] } << 24);
 }
 
 void put32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v)
@@ -104,59 +121,118 @@ void put32(std::vector<std::uint8_t>& b, std::size_t at, std::uint32_t v)
         b[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
+// Where the first record of a kind starts, walking the records' sizes from
+// the end of the header; 0 when there is none.
+std::size_t firstRecord(const std::vector<std::uint8_t>& b, std::uint32_t type)
+{
+    for (std::size_t at = get32(b, 4); at + 8 <= b.size(); at += get32(b, at + 4))
+        if (get32(b, at) == type)
+            return at;
+    return 0;
+}
+
+constexpr std::uint32_t lineToRecord = 54;
+constexpr std::uint32_t textRecord = 84;
+
 } // namespace
 
-TEST(PicturePlayer, SurvivesTruncatedAndMutatedBytes)
+TEST(PicturePlayer, TruncatedBytesAreRefusedOrPlayedAsFarAsTheyGo)
 {
     const auto good = calendarBytes();
-    for (std::size_t length = 0; length < good.size(); length += 7)
-        playQuietly(std::vector<std::uint8_t>(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(length)));
-
-    std::mt19937 random(20261211);
-    for (int round = 0; round < 300; ++round) {
-        auto bytes = good;
-        const int flips = 1 + round % 8;
-        for (int i = 0; i < flips; ++i) {
-            const std::size_t at = 108 + random() % (bytes.size() - 108);
-            bytes[at] = static_cast<std::uint8_t>(random());
+    const std::size_t header = get32(good, 4);
+    const std::size_t firstLine = firstRecord(good, lineToRecord);
+    ASSERT_GT(firstLine, header);
+    // The first rule is drawn once its line record is whole.
+    const std::size_t firstLineEnd = firstLine + get32(good, firstLine + 4);
+    for (std::size_t length = 0; length < good.size(); length += 7) {
+        SCOPED_TRACE(length);
+        const std::vector<std::uint8_t> bytes(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(length));
+        const Played p = play(bytes);
+        EXPECT_EQ(p.size, pictureSize);
+        if (length < header) {
+            EXPECT_FALSE(readEmf(bytes));
         }
-        playQuietly(bytes);
-        ASSERT_NO_FATAL_FAILURE(readEmf(bytes));
+        if (length < firstLineEnd) {
+            EXPECT_EQ(p.drawn, 0) << "refused, or nothing whole to draw yet";
+        } else {
+            EXPECT_GT(p.blue, 0) << "played up to where the bytes end";
+        }
     }
 }
 
-TEST(PicturePlayer, SurvivesHostileFieldValues)
+TEST(PicturePlayer, MutatedRecordsArePlayedAndKeepTheImage)
+{
+    const auto good = calendarBytes();
+    const std::size_t header = get32(good, 4);
+    const std::size_t firstLine = firstRecord(good, lineToRecord);
+    const std::size_t firstLineEnd = firstLine + get32(good, firstLine + 4);
+    std::mt19937 random(20261211);
+    int keptTheFirstRule = 0;
+    for (int round = 0; round < 300; ++round) {
+        SCOPED_TRACE(round);
+        auto bytes = good;
+        const int flips = 1 + round % 8;
+        std::size_t earliest = bytes.size();
+        for (int i = 0; i < flips; ++i) {
+            const std::size_t at = header + random() % (bytes.size() - header);
+            bytes[at] = static_cast<std::uint8_t>(random());
+            earliest = std::min(earliest, at);
+        }
+        // The header is untouched, so the picture is never refused as a whole.
+        ASSERT_TRUE(readEmf(bytes));
+        const Played p = play(bytes);
+        EXPECT_EQ(p.size, pictureSize);
+        // With the records up to the first rule intact, that rule is drawn
+        // whatever the damage further on.
+        if (earliest >= firstLineEnd) {
+            ++keptTheFirstRule;
+            EXPECT_GT(p.drawn, 0);
+        }
+    }
+    EXPECT_GT(keptTheFirstRule, 200);
+}
+
+struct Poke {
+    const char* name;
+    std::size_t offset; // into the first text record
+    std::uint32_t value;
+    bool readingStops;  // the record's framing is broken, so nothing after it plays
+};
+
+void PrintTo(const Poke& p, std::ostream* os) { *os << p.name; }
+
+class HostileTextFieldTest : public ::testing::TestWithParam<Poke> {};
+
+TEST_P(HostileTextFieldTest, TheRulesStillPlay)
+{
+    const Poke poke = GetParam();
+    auto bytes = calendarBytes();
+    const std::size_t text = firstRecord(bytes, textRecord);
+    ASSERT_NE(text, 0u);
+    put32(bytes, text + poke.offset, poke.value);
+    const Played p = play(bytes);
+    EXPECT_EQ(p.size, pictureSize);
+    // The rules come before any text, so they are drawn in every case.
+    EXPECT_GT(p.blue, 150);
+    // The first text is day 1, a red Sunday; the other Sundays follow it.
+    if (poke.readingStops) {
+        EXPECT_EQ(p.red, 0);
+    } else {
+        EXPECT_GT(p.red, 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Fields, HostileTextFieldTest,
+    ::testing::Values(Poke { "nChars", 44, 0xFFFFFFFF, false }, Poke { "offString", 48, 0xFFFFFFF0, false },
+        Poke { "offDx", 72, 0x7FFFFFFF, false }, Poke { "xAtTheFarLeft", 36, 0x80000000, false },
+        Poke { "sizeZero", 4, 0, true }, Poke { "sizeLargerThanTheFile", 4, 0xFFFFFFFC, true }),
+    [](const ::testing::TestParamInfo<Poke>& info) { return std::string(info.param.name); });
+
+TEST(PicturePlayer, GiantFontsAndPensAreHeldWithinLimits)
 {
     const auto good = calendarBytes();
     const auto doc = readEmf(good);
     ASSERT_TRUE(doc);
-    // Find the first text record to aim at its fields.
-    std::size_t at = 108, textAt = 0;
-    while (at < good.size()) {
-        const std::uint32_t type = good[at] | (good[at + 1] << 8);
-        const std::uint32_t size = good[at + 4] | (good[at + 5] << 8);
-        if (type == 84) {
-            textAt = at;
-            break;
-        }
-        at += size;
-    }
-    ASSERT_NE(textAt, 0u);
-    struct Poke {
-        std::size_t offset;
-        std::uint32_t value;
-    };
-    for (const Poke& p : { Poke { 44, 0xFFFFFFFF },         // nChars
-             Poke { 48, 0xFFFFFFF0 },                        // offString
-             Poke { 72, 0x7FFFFFFF },                        // offDx
-             Poke { 36, 0x80000000 },                        // x at the far left
-             Poke { 4, 0 },                                  // a record of size 0
-             Poke { 4, 0xFFFFFFFC } }) {                     // a record larger than the file
-        auto bytes = good;
-        put32(bytes, textAt + p.offset, p.value);
-        playQuietly(bytes);
-    }
-    // A giant font and a giant pen are held within limits.
     EmfDocument hostile = *doc;
     for (auto& r : hostile.records) {
         if (auto* f = std::get_if<EmfCreateFont>(&r))
@@ -164,10 +240,20 @@ TEST(PicturePlayer, SurvivesHostileFieldValues)
         if (auto* p = std::get_if<EmfCreatePen>(&r))
             p->width = INT32_MAX;
     }
-    playQuietly(writeEmf(hostile));
-    // A header frame of absurd size draws nothing and does not divide by zero.
-    auto frame = good;
+    const Played p = play(writeEmf(hostile));
+    EXPECT_EQ(p.size, pictureSize);
+    EXPECT_GT(p.drawn, 0);
+}
+
+TEST(PicturePlayer, AnAbsurdHeaderFrameIsRefused)
+{
+    auto frame = calendarBytes();
+    ASSERT_GT(play(frame).drawn, 0);
+    // A frame of absurd size on a screen of no millimetres: nothing is drawn
+    // and nothing divides by zero.
     put32(frame, 32, 0x7FFFFFFF);
     put32(frame, 80, 0);
-    playQuietly(frame);
+    const Played p = play(frame);
+    EXPECT_EQ(p.size, pictureSize);
+    EXPECT_EQ(p.drawn, 0);
 }

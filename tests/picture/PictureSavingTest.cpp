@@ -1,8 +1,8 @@
-#include "support/FixedWidthMeasurer.h"
-#include "support/WorkedExample.h"
+#include "support/ExpectThrows.h"
+#include "support/PictureBytes.h"
+#include "support/WorkedPicture.h"
 
 #include "layout/Errors.h"
-#include "picture/MakeCalendar.h"
 #include "picture/output/PictureSaving.h"
 
 #include <QDir>
@@ -11,40 +11,20 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <sys/mount.h>
 #include <unistd.h>
 
 using namespace pluvane;
+using fixtures::bytesOf;
+using fixtures::fileContents;
 
 namespace {
 
 Picture march1998()
 {
-    static const fixtures::FixedWidthMeasurer measurer(6);
-    const CalendarSettings s = fixtures::march1998();
-    return makeCalendar(s, measurer, ScreenMetrics { 800, 600, 280, 210 }).picture;
-}
-
-QByteArray contents(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-QByteArray bytesOf(const Picture& p)
-{
-    return QByteArray(reinterpret_cast<const char*>(p.bytes().data()), static_cast<qsizetype>(p.bytes().size()));
-}
-
-template <class Error>
-std::string messageOf(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const Error& e) {
-        return e.what();
-    }
-    return "(nothing thrown)";
+    return fixtures::madeMarch1998().picture;
 }
 
 } // namespace
@@ -54,9 +34,9 @@ TEST(PictureSaving, EachFormatByItsName)
     QTemporaryDir dir;
     const Picture picture = march1998();
     savePicture(picture, saveTargetFor(dir.filePath("may.emf").toStdString()));
-    EXPECT_EQ(contents(dir.filePath("may.emf")), bytesOf(picture));
+    EXPECT_EQ(fileContents(dir.filePath("may.emf")), bytesOf(picture));
     savePicture(picture, saveTargetFor(dir.filePath("may").toStdString()));
-    EXPECT_TRUE(contents(dir.filePath("may.wmf")).startsWith(QByteArray::fromHex("D7CDC69A")));
+    EXPECT_TRUE(fileContents(dir.filePath("may.wmf")).startsWith(QByteArray::fromHex("D7CDC69A")));
     EXPECT_FALSE(QFile::exists(dir.filePath("may")));
 }
 
@@ -70,24 +50,36 @@ TEST(PictureSaving, ReplacesAnExistingFile)
         f.write(QByteArray(50000, 'x'));
     }
     savePicture(march1998(), saveTargetFor(path.toStdString()));
-    EXPECT_EQ(contents(path), bytesOf(march1998()));
+    EXPECT_EQ(fileContents(path), bytesOf(march1998()));
 }
+
+struct UncreatableCase {
+    const char* name;      // what stands in the way
+    const char* file;      // the name saved to, under the temporary folder
+    bool stopsRootToo;     // permissions do not stop root
+    std::function<void(const QDir&)> prepare;
+};
 
 TEST(PictureSaving, FilesThatCannotBeCreated)
 {
-    QTemporaryDir dir;
-    const std::string missing = dir.filePath("no/such/folder/may.emf").toStdString();
-    EXPECT_EQ(messageOf<EFCreateError>([&] { savePicture(march1998(), saveTargetFor(missing)); }),
-        "ﾌｧｲﾙ " + missing + " を作成できません");
-    QDir(dir.path()).mkdir("taken.emf");
-    const std::string folder = dir.filePath("taken.emf").toStdString();
-    EXPECT_EQ(messageOf<EFCreateError>([&] { savePicture(march1998(), saveTargetFor(folder)); }),
-        "ﾌｧｲﾙ " + folder + " を作成できません");
-    if (geteuid() != 0) { // permissions do not stop root
-        QDir(dir.path()).mkdir("locked");
-        QFile::setPermissions(dir.filePath("locked"), QFile::ReadOwner | QFile::ExeOwner);
-        const std::string locked = dir.filePath("locked/may.emf").toStdString();
-        EXPECT_THROW(savePicture(march1998(), saveTargetFor(locked)), EFCreateError);
+    const UncreatableCase cases[] = {
+        { "a missing folder", "no/such/folder/may.emf", true, [](const QDir&) {} },
+        { "a folder of that name", "taken.emf", true, [](const QDir& dir) { dir.mkdir("taken.emf"); } },
+        { "a folder without write permission", "locked/may.emf", false,
+            [](const QDir& dir) {
+                dir.mkdir("locked");
+                QFile::setPermissions(dir.filePath("locked"), QFile::ReadOwner | QFile::ExeOwner);
+            } },
+    };
+    for (const UncreatableCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (!c.stopsRootToo && geteuid() == 0)
+            continue;
+        QTemporaryDir dir;
+        c.prepare(QDir(dir.path()));
+        const std::string path = dir.filePath(c.file).toStdString();
+        EXPECT_TRUE(fixtures::throwsWithMessage<EFCreateError>(
+            [&] { savePicture(march1998(), saveTargetFor(path)); }, "ﾌｧｲﾙ " + path + " を作成できません"));
     }
 }
 
@@ -113,11 +105,12 @@ TEST(PictureSaving, AFullDiskLeavesTheOldFileIntactAndNoPartialFile)
         while (filler.write(block) == block.size() && filler.flush()) {
         }
     }
-    const std::string message = messageOf<EWriteError>([&] { savePicture(march1998(), saveTargetFor(path.toStdString())); });
+    const auto failed = fixtures::throwsWithMessage<EWriteError>(
+        [&] { savePicture(march1998(), saveTargetFor(path.toStdString())); }, "ｽﾄﾘｰﾑへの書き込みｴﾗｰ");
     const QStringList left = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
-    const QByteArray now = contents(path);
+    const QByteArray now = fileContents(path);
     umount(mountPoint.constData());
-    EXPECT_EQ(message, "ｽﾄﾘｰﾑへの書き込みｴﾗｰ");
+    EXPECT_TRUE(failed);
     EXPECT_EQ(now, old);
     EXPECT_EQ(left, (QStringList { "cal.emf", "filler" }));
 }

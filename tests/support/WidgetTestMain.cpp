@@ -1,4 +1,6 @@
-// Window tests drive the real widgets on Qt's offscreen platform.
+// Test entry for tests that drive real widgets: a QApplication, on Qt's
+// offscreen platform unless the test is given another one, with the same
+// font substitutes the program registers.
 
 #include "picture/qt/Fonts.h"
 
