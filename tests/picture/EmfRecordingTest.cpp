@@ -1,26 +1,27 @@
-#include "support/WorkedExample.h"
+#include "support/ExpectThrows.h"
 #include "support/FixedWidthMeasurer.h"
+#include "support/ReferenceScreen.h"
+#include "support/WorkedExample.h"
 
 #include "layout/CalendarDrawing.h"
 #include "layout/Errors.h"
-#include "picture/binary/ByteReader.h"
-#include "picture/emf/EmfReader.h"
 #include "picture/Picture.h"
+#include "picture/binary/ByteReader.h"
+#include "picture/emf/EmfLayout.h"
+#include "picture/emf/EmfReader.h"
 #include "picture/emf/EmfRecorder.h"
-#include "picture/qt/ScreenMetrics.h"
 #include "picture/emf/EmfWriter.h"
-#include "picture/binary/MulDiv.h"
 
 #include <gtest/gtest.h>
 
 using namespace pluvane;
 using fixtures::march1998;
+using fixtures::throwsWithMessage;
 
 namespace {
 
-const ScreenMetrics referenceScreen { 800, 600, 280, 210 };
-const EmfSize referenceDevicePixels { 800, 600 };
-const EmfSize referenceDeviceMillimeters { 280, 210 };
+const EmfSize referenceDevicePixels { fixtures::referenceScreen.widthPx, fixtures::referenceScreen.heightPx };
+const EmfSize referenceDeviceMillimeters { fixtures::referenceScreen.widthMm, fixtures::referenceScreen.heightMm };
 const fixtures::FixedWidthMeasurer sixPixelDigits(6);
 
 std::uint32_t plainColors(TColor c)
@@ -54,17 +55,6 @@ std::vector<T> recordsOf(const EmfDocument& d)
 
 } // namespace
 
-TEST(MulDiv, RoundsHalvesAwayFromZero)
-{
-    struct Case {
-        int a, b, c, expected;
-    };
-    for (const Case& c : { Case { 154, 28000, 800, 5390 }, Case { 167, 21000, 600, 5845 }, Case { 1, 3, 2, 2 },
-             Case { -1, 3, 2, -2 }, Case { 1, 1, 3, 0 }, Case { 2, 1, 3, 1 }, Case { 5, 7, 0, -1 },
-             Case { 2000000000, 2000000000, 2000000000, 2000000000 } })
-        EXPECT_EQ(mulDiv(c.a, c.b, c.c), c.expected) << c.a << "*" << c.b << "/" << c.c;
-}
-
 TEST(EmfRecorder, FrameFromScreenAndSizeReadBack)
 {
     const Recording r = record(march1998());
@@ -80,30 +70,33 @@ TEST(EmfRecorder, HeaderCountsMatchTheBytes)
     const Recording r = record(march1998());
     const auto bytes = r.picture.bytes();
     const ByteReader b(bytes);
-    EXPECT_EQ(b.u32(0), 1u);                    // header record
-    EXPECT_EQ(b.u32(4), 108u);                  // its size
-    EXPECT_EQ(b.u32(40), 0x464D4520u);          // " EMF"
-    EXPECT_EQ(b.u32(48), bytes.size());         // nBytes
-    EXPECT_EQ(b.u32(52), r.document.records.size() + 1); // nRecords, header included
-    EXPECT_EQ(b.u32(60), 0u);                   // no description
-    EXPECT_EQ(b.i32(72), 800);
-    EXPECT_EQ(b.i32(76), 600);
-    EXPECT_EQ(b.i32(80), 280);
-    EXPECT_EQ(b.i32(84), 210);
+    EXPECT_EQ(b.u32(emf::Record::type), 1u);              // header record
+    EXPECT_EQ(b.u32(emf::Record::size), 108u);            // its size
+    EXPECT_EQ(b.u32(emf::Header::signature), 0x464D4520u); // " EMF"
+    EXPECT_EQ(b.u32(emf::Header::version), 0x00010000u);
+    EXPECT_EQ(b.u32(emf::Header::bytes), bytes.size());
+    EXPECT_EQ(b.u32(emf::Header::records), r.document.records.size() + 1); // header included
+    EXPECT_EQ(b.u32(emf::Header::descriptionChars), 0u);
+    EXPECT_EQ(b.i32(emf::Header::device), 800);
+    EXPECT_EQ(b.i32(emf::Header::device + 4), 600);
+    EXPECT_EQ(b.i32(emf::Header::millimeters), 280);
+    EXPECT_EQ(b.i32(emf::Header::millimeters + 4), 210);
+    EXPECT_EQ(b.i32(emf::Header::micrometers), 280000);
+    EXPECT_EQ(b.i32(emf::Header::micrometers + 4), 210000);
     // One pen and two fonts are alive at most (the old font is deleted after
     // the new one is selected), so slots 1..3 are used besides slot 0.
-    EXPECT_EQ(b.u16(56), 4u);
+    EXPECT_EQ(b.u16(emf::Header::handles), 4u);
 
     // Walking the records by their sizes lands exactly on the end record.
     std::size_t at = 0, count = 0;
     std::uint32_t lastType = 0;
     while (at < bytes.size()) {
-        lastType = *b.u32(at);
-        at += *b.u32(at + 4);
+        lastType = *b.u32(at + emf::Record::type);
+        at += *b.u32(at + emf::Record::size);
         ++count;
     }
     EXPECT_EQ(at, bytes.size());
-    EXPECT_EQ(count, *b.u32(52));
+    EXPECT_EQ(count, *b.u32(emf::Header::records));
     EXPECT_EQ(lastType, 14u);
     // Bounds cover every line and text: the rules reach the last pixel row.
     EXPECT_EQ(r.document.header.bounds.left, 0);
@@ -182,17 +175,116 @@ TEST(EmfRecording, WrittenBytesReadBackToTheSameDocument)
     }
 }
 
+// The fields of each kind of record lie where the layout names them, with
+// the values a reader of the format expects there.
+TEST(EmfWriter, FieldsLieAtTheirNamedOffsets)
+{
+    EmfDocument d;
+    EmfExtTextOut text;
+    text.bounds = { 8, 40, 19, 51 };
+    text.exScale = 35.0f;
+    text.eyScale = 35.0f;
+    text.x = 8;
+    text.y = 40;
+    text.text = u"10";
+    text.dx = { 6, 6 };
+    EmfCreateFont font;
+    font.index = 2;
+    font.font.height = -12;
+    font.font.weight = 700;
+    font.font.faceName = u"AB";
+    d.records = { EmfRecord(std::in_place_type<EmfCreatePen>, EmfCreatePen { 1, penStyleNull, 1, 0x0000FF }),
+        EmfRecord(std::in_place_type<EmfCreateFont>, font), EmfRecord(std::in_place_type<EmfExtTextOut>, text),
+        EmfRecord(std::in_place_type<EmfLineTo>, EmfLineTo { 153, -2 }), EmfRecord(std::in_place_type<EmfEof>) };
+    const auto bytes = writeEmf(d);
+    const ByteReader all(bytes);
+
+    std::size_t at = 108; // after the header
+    const auto next = [&](std::uint32_t type, std::size_t size) {
+        const ByteReader r(all.slice(at, size));
+        EXPECT_EQ(r.u32(emf::Record::type), type);
+        EXPECT_EQ(r.u32(emf::Record::size), size);
+        at += size;
+        return r;
+    };
+    const ByteReader pen = next(38, 28);
+    EXPECT_EQ(pen.u32(emf::CreatePen::index), 1u);
+    EXPECT_EQ(pen.u32(emf::CreatePen::style), 5u);
+    EXPECT_EQ(pen.i32(emf::CreatePen::widthX), 1);
+    EXPECT_EQ(pen.u32(emf::CreatePen::color), 0x0000FFu);
+
+    const ByteReader f = next(82, 104);
+    EXPECT_EQ(f.u32(emf::ExtCreateFontIndirectW::index), 2u);
+    EXPECT_EQ(f.i32(emf::ExtCreateFontIndirectW::height), -12);
+    EXPECT_EQ(f.i32(emf::ExtCreateFontIndirectW::weight), 700);
+    EXPECT_EQ(f.u8(emf::ExtCreateFontIndirectW::charSet), 1u);
+    EXPECT_EQ(f.u16(emf::ExtCreateFontIndirectW::faceName), u'A');
+    EXPECT_EQ(f.u16(emf::ExtCreateFontIndirectW::faceName + 2), u'B');
+    EXPECT_EQ(f.u16(emf::ExtCreateFontIndirectW::faceName + 4), 0u);
+
+    // Two characters take a word, then two advances: 76 + 4 + 8 bytes.
+    const ByteReader t = next(84, 88);
+    EXPECT_EQ(t.i32(emf::ExtTextOutW::bounds + 8), 19);
+    EXPECT_EQ(t.u32(emf::ExtTextOutW::graphicsMode), 1u);
+    EXPECT_EQ(t.u32(emf::ExtTextOutW::exScale), 0x420C0000u); // 35.0f
+    EXPECT_EQ(t.i32(emf::ExtTextOutW::x), 8);
+    EXPECT_EQ(t.i32(emf::ExtTextOutW::y), 40);
+    EXPECT_EQ(t.u32(emf::ExtTextOutW::chars), 2u);
+    EXPECT_EQ(t.u32(emf::ExtTextOutW::stringOffset), 76u);
+    EXPECT_EQ(t.u32(emf::ExtTextOutW::options), 0u);
+    EXPECT_EQ(t.i32(emf::ExtTextOutW::rectangle + 8), -1);
+    EXPECT_EQ(t.u32(emf::ExtTextOutW::dxOffset), 80u);
+    EXPECT_EQ(t.u16(emf::ExtTextOutW::string), u'1');
+    EXPECT_EQ(t.u16(emf::ExtTextOutW::string + 2), u'0');
+    EXPECT_EQ(t.i32(80), 6);
+    EXPECT_EQ(t.i32(84), 6);
+
+    const ByteReader line = next(54, 16);
+    EXPECT_EQ(line.i32(emf::Point::x), 153);
+    EXPECT_EQ(line.i32(emf::Point::y), -2);
+
+    const ByteReader eof = next(14, 20);
+    EXPECT_EQ(eof.u32(emf::Eof::sizeLast), 20u);
+    EXPECT_EQ(at, bytes.size());
+
+    // And the reader reads each of them back from the same places.
+    const auto back = readEmf(bytes);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->records, d.records);
+}
+
 TEST(EmfRecorder, NoRecordingForUnusableSizes)
 {
-    EXPECT_THROW(EmfRecorder(10, 10, { 0, 0 }, { 0, 0 }, sixPixelDigits, plainColors), EOutOfResources);
-    EXPECT_THROW(EmfRecorder(0, 10, referenceDevicePixels, referenceDeviceMillimeters, sixPixelDigits, plainColors), EOutOfResources);
-    EXPECT_THROW(EmfRecorder(10, -1, referenceDevicePixels, referenceDeviceMillimeters, sixPixelDigits, plainColors), EOutOfResources);
-    try {
-        EmfRecorder(10, 0, referenceDevicePixels, referenceDeviceMillimeters, sixPixelDigits, plainColors);
-        ADD_FAILURE() << "a picture of no height was recorded";
-    } catch (const EOutOfResources& e) {
-        EXPECT_STREQ(e.what(), "ｼｽﾃﾑ ﾘｿｰｽが足りません");
-    }
+    struct Case {
+        const char* what;
+        int widthPx, heightPx;
+        EmfSize devicePixels, deviceMillimeters;
+    };
+    const EmfSize px = referenceDevicePixels, mm = referenceDeviceMillimeters;
+    for (const Case& c : {
+             Case { "a device of no size", 10, 10, { 0, 0 }, { 0, 0 } },
+             Case { "a device of no pixels down", 10, 10, { 800, 0 }, mm },
+             Case { "a device of no millimetres across", 10, 10, px, { 0, 210 } },
+             Case { "no width", 0, 10, px, mm },
+             Case { "a negative height", 10, -1, px, mm },
+             Case { "no height", 10, 0, px, mm },
+             Case { "wider than 2^20 pixels", (1 << 20) + 1, 10, px, mm },
+             // 2^20 pixels of a kilometre each: the frame would not fit 32 bits.
+             Case { "a frame beyond 32 bits", 1 << 20, 10, { 1, 1 }, { 1000000, 1 } },
+         })
+        EXPECT_TRUE(throwsWithMessage<EOutOfResources>(
+            [&] { EmfRecorder(c.widthPx, c.heightPx, c.devicePixels, c.deviceMillimeters, sixPixelDigits, plainColors); },
+            "ｼｽﾃﾑ ﾘｿｰｽが足りません"))
+            << c.what;
+    // The largest picture on the reference screen still records.
+    EXPECT_NO_THROW(EmfRecorder(1 << 20, 1 << 20, px, mm, sixPixelDigits, plainColors));
+}
+
+TEST(EmfRecorder, ClosingTwiceIsAnInvalidGraphic)
+{
+    EmfRecorder recorder(10, 10, referenceDevicePixels, referenceDeviceMillimeters, sixPixelDigits, plainColors);
+    recorder.close();
+    EXPECT_TRUE(throwsWithMessage<EInvalidGraphic>([&] { recorder.close(); }, "ﾒﾀﾌｧｲﾙが不正です"));
 }
 
 TEST(Picture, CopiesShareBytesAndIndependentCopiesDoNot)
@@ -216,19 +308,14 @@ TEST(Picture, MalformedBytesAreAnInvalidGraphic)
     truncated.resize(good.size() - 4); // nBytes no longer matches
     bad.push_back(truncated);
     auto noSignature = good;
-    noSignature[40] = 'X';
+    noSignature[emf::Header::signature] = 'X';
     bad.push_back(noSignature);
     auto emptyFrame = good;
-    for (int i = 32; i < 40; ++i)
-        emptyFrame[static_cast<std::size_t>(i)] = 0; // frame right and bottom 0
+    for (std::size_t i = emf::Header::frame + 8; i < emf::Header::frame + 16; ++i)
+        emptyFrame[i] = 0; // frame right and bottom 0
     bad.push_back(emptyFrame);
-    for (const auto& bytes : bad) {
-        try {
-            Picture::fromEmfBytes(bytes);
-            ADD_FAILURE() << "accepted " << bytes.size() << " bytes";
-        } catch (const EInvalidGraphic& e) {
-            EXPECT_STREQ(e.what(), "ﾒﾀﾌｧｲﾙが不正です");
-        }
-    }
+    for (const auto& bytes : bad)
+        EXPECT_TRUE(throwsWithMessage<EInvalidGraphic>([&] { Picture::fromEmfBytes(bytes); }, "ﾒﾀﾌｧｲﾙが不正です"))
+            << bytes.size() << " bytes";
     EXPECT_NO_THROW(Picture::fromEmfBytes(good));
 }

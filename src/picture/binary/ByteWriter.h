@@ -1,5 +1,10 @@
 #pragma once
 
+// Integer and float fields in, little-endian bytes out: every binary field of
+// every file this program writes goes through ByteWriter, and ByteReader.h
+// reads them back. Integers.h and MulDiv.h hold the rounding and 32-bit
+// checks the formats share, Utf16.h the walk over a text's characters.
+
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -7,8 +12,7 @@
 
 namespace pluvane {
 
-// Appends little-endian fields to a growing byte buffer. Every binary field
-// of every file this program writes goes through here.
+// Appends little-endian fields to a growing byte buffer.
 class ByteWriter {
 public:
     explicit ByteWriter(std::vector<std::uint8_t>& out) : m_out(out) {}

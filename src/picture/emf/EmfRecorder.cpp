@@ -1,7 +1,8 @@
 #include "EmfRecorder.h"
 
 #include "EmfWriter.h"
-#include "picture/binary/MulDiv.h"
+#include "picture/binary/Integers.h"
+#include "picture/binary/Utf16.h"
 #include "layout/Errors.h"
 
 #include <QString>
@@ -52,8 +53,13 @@ EmfRecorder::EmfRecorder(int widthPx, int heightPx, EmfSize devicePixels, EmfSiz
 
     EmfHeader& h = m_doc.header;
     // The frame is the picture's pixels measured on the reference device.
-    h.frame = { 0, 0, mulDiv(widthPx, deviceMillimeters.cx * 100, devicePixels.cx),
-        mulDiv(heightPx, deviceMillimeters.cy * 100, devicePixels.cy) };
+    const auto frameRight = checkedInt32(
+        divideRounded(std::int64_t { widthPx } * deviceMillimeters.cx * 100, devicePixels.cx));
+    const auto frameBottom = checkedInt32(
+        divideRounded(std::int64_t { heightPx } * deviceMillimeters.cy * 100, devicePixels.cy));
+    if (!frameRight || !frameBottom)
+        throw EOutOfResources();
+    h.frame = { 0, 0, *frameRight, *frameBottom };
     h.device = devicePixels;
     h.millimeters = deviceMillimeters;
     m_exScale = static_cast<float>(deviceMillimeters.cx * 100.0 / devicePixels.cx);
@@ -82,14 +88,9 @@ void EmfRecorder::setFontHeight(int height) { m_font.height = height; }
 
 std::uint32_t EmfRecorder::allocateHandle()
 {
-    const auto free = std::find(m_handlesInUse.begin() + 1, m_handlesInUse.end(), false);
-    const auto index = static_cast<std::uint32_t>(free - m_handlesInUse.begin());
-    if (free == m_handlesInUse.end())
-        m_handlesInUse.push_back(true);
-    else
-        *free = true;
+    const auto index = static_cast<std::uint32_t>(m_handles.take());
     m_doc.header.handles = static_cast<std::uint16_t>(
-        std::max<std::size_t>(m_doc.header.handles, m_handlesInUse.size()));
+        std::max<std::size_t>(m_doc.header.handles, m_handles.size()));
     return index;
 }
 
@@ -98,7 +99,7 @@ void EmfRecorder::releaseHandle(std::uint32_t index)
     if (index == 0)
         return;
     add(EmfDeleteObject { index });
-    m_handlesInUse[index] = false;
+    m_handles.release(index);
 }
 
 void EmfRecorder::realizePen()
@@ -179,18 +180,15 @@ void EmfRecorder::textOut(int x, int y, std::string_view utf8Text)
     // the characters where we did.
     t.dx.reserve(t.text.size());
     int previous = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i).isHighSurrogate() && i + 1 < text.size()) {
-            const int width = m_measurer.textWidth(m_font, text.left(i + 2).toStdString());
-            t.dx.push_back(width - previous);
-            t.dx.push_back(0);
-            previous = width;
-            ++i;
-            continue;
-        }
-        const int width = i + 1 == text.size() ? m_measurer.textWidth(m_font, utf8Text)
-                                                : m_measurer.textWidth(m_font, text.left(i + 1).toStdString());
+    std::size_t end = 0;
+    for (const Utf16Character& c : utf16Characters(t.text)) {
+        end += c.units;
+        const int width = end == t.text.size()
+            ? m_measurer.textWidth(m_font, utf8Text)
+            : m_measurer.textWidth(m_font, text.left(static_cast<qsizetype>(end)).toStdString());
+        // The second unit of a pair advances by nothing.
         t.dx.push_back(width - previous);
+        t.dx.insert(t.dx.end(), c.units - 1, 0);
         previous = width;
     }
     const int width = previous;

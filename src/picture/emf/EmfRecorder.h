@@ -1,6 +1,7 @@
 #pragma once
 
 #include "EmfRecords.h"
+#include "ObjectTable.h"
 #include "layout/Canvas.h"
 #include "layout/TextMeasurer.h"
 
@@ -74,7 +75,7 @@ private:
     bool m_transparentText = false;
     std::uint32_t m_penHandle = 0;
     std::uint32_t m_fontHandle = 0;
-    std::vector<bool> m_handlesInUse { true }; // slot 0 is the metafile itself
+    ObjectTable m_handles { 1 }; // slot 0 is the metafile itself
 
     int m_x = 0;
     int m_y = 0;

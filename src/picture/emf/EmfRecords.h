@@ -3,7 +3,9 @@
 // A recorded picture is a plain list of EmfRecord values. EmfRecorder builds
 // the list from canvas calls, EmfWriter turns it into enhanced-metafile
 // bytes, EmfReader turns bytes back into the list, and the player and the
-// Windows-metafile converter work from the list.
+// Windows-metafile converter work from the list. EmfLayout.h says where each
+// field of each record lies in the bytes; the record types below are the
+// format's own numbers.
 
 #include <cstdint>
 #include <string>

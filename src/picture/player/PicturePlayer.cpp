@@ -2,7 +2,9 @@
 
 #include "picture/emf/EmfReader.h"
 #include "picture/qt/Fonts.h"
+#include "picture/binary/Integers.h"
 #include "picture/binary/MulDiv.h"
+#include "picture/binary/Utf16.h"
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
@@ -152,13 +154,13 @@ private:
                 total += d;
             fillBehind(r.x, r.y, static_cast<qreal>(total));
         }
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const bool pair = text.at(i).isHighSurrogate() && i + 1 < text.size();
-            const qsizetype units = pair ? 2 : 1;
-            m_painter.drawText(QPointF(static_cast<qreal>(x), baseline), text.mid(i, units));
-            for (qsizetype k = 0; k < units; ++k)
-                x += r.dx[static_cast<std::size_t>(i + k)];
-            i += units - 1;
+        std::size_t unit = 0;
+        for (const Utf16Character& c : utf16Characters(r.text)) {
+            m_painter.drawText(QPointF(static_cast<qreal>(x), baseline),
+                text.mid(static_cast<qsizetype>(unit), static_cast<qsizetype>(c.units)));
+            for (std::size_t k = 0; k < c.units; ++k)
+                x += r.dx[unit + k];
+            unit += c.units;
         }
     }
 
@@ -198,13 +200,15 @@ void playEmfDocument(QPainter& painter, const EmfDocument& document, const QRect
     const EmfHeader& h = document.header;
     const std::int64_t frameW = std::int64_t { h.frame.right } - h.frame.left;
     const std::int64_t frameH = std::int64_t { h.frame.bottom } - h.frame.top;
-    if (frameW <= 0 || frameH <= 0 || frameW > INT32_MAX || frameH > INT32_MAX || h.device.cx <= 0
+    const auto frameWidth = checkedInt32(frameW);
+    const auto frameHeight = checkedInt32(frameH);
+    if (!frameWidth || !frameHeight || *frameWidth <= 0 || *frameHeight <= 0 || h.device.cx <= 0
         || h.device.cy <= 0 || h.millimeters.cx <= 0 || h.millimeters.cy <= 0
         || h.millimeters.cx > INT32_MAX / 100 || h.millimeters.cy > INT32_MAX / 100 || target.isEmpty())
         return;
     // The frame, in pixels of the reference screen, is what fills the target.
-    const int widthPx = mulDiv(static_cast<std::int32_t>(frameW), h.device.cx, h.millimeters.cx * 100);
-    const int heightPx = mulDiv(static_cast<std::int32_t>(frameH), h.device.cy, h.millimeters.cy * 100);
+    const int widthPx = mulDiv(*frameWidth, h.device.cx, h.millimeters.cx * 100);
+    const int heightPx = mulDiv(*frameHeight, h.device.cy, h.millimeters.cy * 100);
     if (widthPx <= 0 || heightPx <= 0)
         return;
     const qreal originX = mulDiv(h.frame.left, h.device.cx, h.millimeters.cx * 100);

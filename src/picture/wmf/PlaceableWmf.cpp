@@ -1,19 +1,19 @@
 #include "PlaceableWmf.h"
 
+#include "WmfConverter.h"
+#include "WmfLayout.h"
+#include "layout/Errors.h"
 #include "picture/binary/ByteReader.h"
 #include "picture/binary/ByteWriter.h"
-#include "WmfConverter.h"
-#include "layout/Errors.h"
 
 #include <algorithm>
+#include <cassert>
 
 namespace pluvane {
 
 namespace {
 
-constexpr std::uint32_t placeableKey = 0x9AC6CDD7;
-constexpr std::size_t placeableHeaderSize = 22;
-constexpr std::size_t checksummedWords = 10;
+constexpr std::size_t checksummedWords = wmf::Placeable::checksum / 2;
 constexpr std::int64_t hundredthsPerInch = 2540;
 constexpr std::int64_t largestBoxSide = 32767;
 
@@ -44,24 +44,27 @@ Box boxFor(std::int64_t widthHmm, std::int64_t heightHmm)
 
 void placeableHeader(std::vector<std::uint8_t>& out, const Box& box)
 {
+    using namespace wmf::Placeable;
     ByteWriter w(out);
     const std::size_t start = w.position();
-    w.u32(placeableKey);     // Key
-    w.u16(0);                // HWmf
-    w.i16(0);                // BoundingBox.Left
-    w.i16(0);                // BoundingBox.Top
-    w.i16(box.right);        // BoundingBox.Right
-    w.i16(box.bottom);       // BoundingBox.Bottom
-    w.u16(box.unitsPerInch); // Inch
-    w.u32(0);                // Reserved
-    const std::size_t checksumAt = w.position();
-    w.u16(0);                // Checksum, filled in from the words as written
+    // Each field at its named offset, checked in debug builds.
+    const auto at = [&]([[maybe_unused]] std::size_t offset) { assert(w.position() - start == offset); };
+    at(key), w.u32(keyValue);
+    at(handle), w.u16(0);
+    at(left), w.i16(0);
+    at(top), w.i16(0);
+    at(right), w.i16(box.right);
+    at(bottom), w.i16(box.bottom);
+    at(inch), w.u16(box.unitsPerInch);
+    at(reserved), w.u32(0);
+    at(checksum), w.u16(0); // filled in from the words as written
+    at(size);
     // The checksum is the exclusive or of the ten words before it.
     const ByteReader r(out);
-    std::uint16_t checksum = 0;
+    std::uint16_t sum = 0;
     for (std::size_t i = 0; i < checksummedWords; ++i)
-        checksum ^= r.u16(start + 2 * i).value_or(0);
-    w.patchU16(checksumAt, checksum);
+        sum ^= r.u16(start + 2 * i).value_or(0);
+    w.patchU16(start + checksum, sum);
 }
 
 } // namespace
@@ -72,10 +75,10 @@ std::vector<std::uint8_t> placeableWmfBytes(const EmfDocument& recording, const 
     // drawing's logical units are the box's.
     const Box box = boxFor(size.widthHmm, size.heightHmm);
     const std::vector<std::uint8_t> metafile
-        = convertToWmf(recording, size.widthPx, size.heightPx, box.right, box.bottom);
+        = convertToWmf(recording, WmfConversion { size.widthPx, size.heightPx, box.right, box.bottom });
 
     std::vector<std::uint8_t> out;
-    out.reserve(placeableHeaderSize + metafile.size());
+    out.reserve(wmf::Placeable::size + metafile.size());
     placeableHeader(out, box);
     ByteWriter(out).bytes(metafile.data(), metafile.size());
     return out;
