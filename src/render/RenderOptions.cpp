@@ -229,6 +229,8 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args, int today
     QStringList line { QStringLiteral("pluvane-render") };
     for (const std::string& arg : args)
         line << QString::fromStdString(arg);
+    // Its verdict is not needed: the walk below stops at the first argument
+    // it could not read, with our own message for it.
     parser.parse(line);
 
     // The parser is lenient ("--o" is -o to it, "-o=FILE" is -o FILE) and does
