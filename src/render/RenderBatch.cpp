@@ -4,10 +4,27 @@
 #include "picture/MakeCalendar.h"
 #include "picture/output/PictureRendering.h"
 #include "picture/output/PictureSaving.h"
+#include "picture/output/SaveTarget.h"
+
+#include <algorithm>
 
 namespace pluvane {
 
 namespace {
+
+std::string expandName(const std::string& pattern, int year, int month)
+{
+    std::string out;
+    for (std::size_t i = 0; i < pattern.size(); ++i) {
+        if (pattern[i] == '%' && i + 1 < pattern.size() && (pattern[i + 1] == 'Y' || pattern[i + 1] == 'm')) {
+            out += pattern[i + 1] == 'Y' ? std::to_string(year) : (month < 10 ? "0" : "") + std::to_string(month);
+            ++i;
+        } else {
+            out += pattern[i];
+        }
+    }
+    return out;
+}
 
 void printInfo(std::ostream& out, const RenderJob& job, const MadeCalendar& made)
 {
@@ -31,6 +48,32 @@ void printInfo(std::ostream& out, const RenderJob& job, const MadeCalendar& made
 }
 
 } // namespace
+
+std::vector<RenderJob> renderJobs(const RenderOptions& o)
+{
+    std::vector<RenderJob> jobs;
+    for (int year : o.years)
+        for (int month : o.months)
+            jobs.push_back({ year, month, o.output.empty() ? std::string() : expandName(o.output, year, month) });
+    if (jobs.size() > 1 && !o.output.empty()) {
+        std::vector<std::string> names;
+        for (const RenderJob& j : jobs)
+            names.push_back(j.output);
+        std::sort(names.begin(), names.end());
+        const bool distinct = std::adjacent_find(names.begin(), names.end()) == names.end();
+        // The name rules of a save decide what a PDF is, here as everywhere.
+        const bool oneDocument
+            = names.front() == names.back() && saveTargetFor(names.front()).format == PictureFormat::Pdf;
+        if (!distinct && !oneDocument)
+            throw UsageError("several months need %m (and %Y for several years) in -o, or one .pdf file");
+    }
+    return jobs;
+}
+
+bool writesOneDocument(const std::vector<RenderJob>& jobs)
+{
+    return jobs.size() > 1 && !jobs.front().output.empty() && jobs.front().output == jobs.back().output;
+}
 
 void runBatch(const RenderOptions& options, const TextMeasurer& measurer, const ScreenMetrics& screen,
     std::ostream& info, std::ostream& report)

@@ -4,8 +4,25 @@
 #include "layout/TextMeasurer.h"
 
 #include <ostream>
+#include <string>
+#include <vector>
 
 namespace pluvane {
+
+// One month of a batch and the file it goes to ("" without -o).
+struct RenderJob {
+    int year = 0;
+    int month = 0;
+    std::string output;
+};
+
+// The months to draw, in order, with their file names: %Y becomes the year
+// and %m the two-digit month. Several months without %m go to one file only
+// when it is a PDF; otherwise that is a UsageError.
+std::vector<RenderJob> renderJobs(const RenderOptions& options);
+
+// True when all jobs write one multi-page PDF.
+bool writesOneDocument(const std::vector<RenderJob>& jobs);
 
 // Draws every month the options name and writes each to its file (or all to
 // one PDF), printing the measures to `info` when asked and one line per file

@@ -1,13 +1,13 @@
 #include "RenderOptions.h"
 
-#include "picture/output/SaveTarget.h"
+#include "RenderBatch.h"
 
 #include <QColor>
+#include <QCommandLineParser>
 #include <QString>
 
 #include <algorithm>
 #include <charconv>
-#include <functional>
 #include <map>
 
 namespace pluvane {
@@ -76,6 +76,142 @@ ScreenMetrics parseScreen(const std::string& text)
     return { values[0], values[1], values[2], values[3] };
 }
 
+using Text = const std::string&;
+
+// One option: its names as the parser knows them (a single letter is written
+// -x, a word --word), the placeholder of its value (none for a flag), its line
+// of --help, and what it does to the options given the option as written and
+// its value.
+struct OptionRule {
+    QStringList names;
+    QString valueName;
+    QString description;
+    void (*apply)(RenderOptions& o, Text option, Text value);
+};
+
+// In the order --help lists them.
+const std::vector<OptionRule>& optionRules()
+{
+    static const std::vector<OptionRule> rules {
+        { { "year" }, "N|A-B", "year or years, 1900..2500 (default: this year)",
+            [](RenderOptions& o, Text n, Text v) { o.years = parseList(n, v, 1900, 2500); } },
+        { { "month" }, "N|A-B|A,B,...", "month or months, 1..12 (default: this month)",
+            [](RenderOptions& o, Text n, Text v) { o.months = parseList(n, v, 1, 12); } },
+        { { "font" }, "FAMILY", "font family (default: ＭＳ Ｐゴシック)",
+            [](RenderOptions& o, Text n, Text v) {
+                if (v.empty())
+                    throw UsageError(n + " needs a font family name");
+                o.settings.font.name = truncatedFontName(v);
+            } },
+        { { "font-height" }, "PX", "character height in pixels, 1..1000 (default 12)",
+            [](RenderOptions& o, Text n, Text v) { o.settings.font.height = -parseInt(n, v, 1, 1000); } },
+        { { "bold" }, {}, "draw the text bold", [](RenderOptions& o, Text, Text) { o.settings.font.bold = true; } },
+        { { "italic" }, {}, "draw the text italic",
+            [](RenderOptions& o, Text, Text) { o.settings.font.italic = true; } },
+        { { "underline" }, {}, "underline the text",
+            [](RenderOptions& o, Text, Text) { o.settings.font.underline = true; } },
+        { { "strikeout" }, {}, "strike the text out",
+            [](RenderOptions& o, Text, Text) { o.settings.font.strikeout = true; } },
+        { { "cell-width" }, "N", "extra width of a day cell, 2..100 (default 10)",
+            [](RenderOptions& o, Text n, Text v) { o.settings.xtrack = parseInt(n, v, 2, 100); } },
+        { { "cell-height" }, "N", "extra height of a day cell, 1..100 (default 10)",
+            [](RenderOptions& o, Text n, Text v) { o.settings.ytrack = parseInt(n, v, 1, 100); } },
+        { { "title-size" }, "N", "height of the month number, 20..100 (default 20)",
+            [](RenderOptions& o, Text n, Text v) { o.settings.montrack = parseInt(n, v, 20, 100); } },
+        { { "title-pos" }, "POS", "left, center or right (default center)",
+            [](RenderOptions& o, Text n, Text v) {
+                static const std::map<std::string, int> positions { { "left", 0 }, { "center", 1 }, { "right", 2 } };
+                const auto p = positions.find(v);
+                if (p == positions.end())
+                    throw UsageError(n + " needs left, center or right, not '" + v + "'");
+                o.settings.tukiiti = p->second;
+            } },
+        { { "pattern" }, "N", "ruling pattern 1, 2 or 3 (default 1)",
+            [](RenderOptions& o, Text n, Text v) { o.settings.ptn = parseInt(n, v, 1, 3) - 1; } },
+        { { "day-color" }, "C", "colour of the day numbers (#RRGGBB or a name; default black)",
+            [](RenderOptions& o, Text n, Text v) { o.settings.daycolor = parseColor(n, v); } },
+        { { "title-color" }, "C", "colour of the month number",
+            [](RenderOptions& o, Text n, Text v) { o.settings.moncolor = parseColor(n, v); } },
+        { { "weekday-color" }, "C", "colour of the weekday labels",
+            [](RenderOptions& o, Text n, Text v) { o.settings.weekcolor = parseColor(n, v); } },
+        { { "line-color" }, "C", "colour of the ruled lines",
+            [](RenderOptions& o, Text n, Text v) { o.settings.linecolor = parseColor(n, v); } },
+        { { "screen" }, "WxH:WMMxHMM", "reference screen for the physical size (default: the primary screen)",
+            [](RenderOptions& o, Text, Text v) { o.screen = parseScreen(v); } },
+        { { "o" }, "FILE",
+            "write FILE, in the format its extension names: .wmf placeable Windows metafile (also for a name "
+            "without any \".\", which gets .wmf), .svg, .pdf, .png; any other name gets the enhanced metafile. "
+            "%Y and %m in the name give one file per month; several months into one .pdf give one page each",
+            [](RenderOptions& o, Text n, Text v) {
+                if (v.empty())
+                    throw UsageError(n + " needs a file name");
+                o.output = v;
+            } },
+        { { "scale" }, "N", "PNG pixels per picture pixel, 1..16 (default 1)",
+            [](RenderOptions& o, Text n, Text v) { o.pngScale = parseInt(n, v, 1, 16); } },
+        { { "transparent" }, {}, "PNG without the white paper",
+            [](RenderOptions& o, Text, Text) { o.transparent = true; } },
+        { { "info" }, {}, "print the picture's measures as name=value lines",
+            [](RenderOptions& o, Text, Text) { o.info = true; } },
+        { { "quiet" }, {}, "do not report the files written", [](RenderOptions& o, Text, Text) { o.quiet = true; } },
+        { { "h", "help" }, {}, "show this text", [](RenderOptions& o, Text, Text) { o.help = true; } },
+    };
+    return rules;
+}
+
+const OptionRule* ruleNamed(const QString& name)
+{
+    for (const OptionRule& rule : optionRules())
+        if (rule.names.contains(name))
+            return &rule;
+    return nullptr;
+}
+
+// How the program spells an option: -o and -h, but --year.
+QString spelled(const QString& name)
+{
+    return (name.size() == 1 ? "-" : "--") + name;
+}
+
+void describeOptions(QCommandLineParser& parser)
+{
+    // A word after one dash is a name, not a bundle of letters, so that
+    // "-oFILE" and "-year" are read as one (unknown) option each.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription("Draws one calendar month as a vector picture, without a display.");
+    for (const OptionRule& rule : optionRules())
+        parser.addOption(QCommandLineOption(rule.names, rule.description, rule.valueName));
+}
+
+const OptionRule* ruleSpelled(const std::string& written)
+{
+    for (const OptionRule& rule : optionRules())
+        for (const QString& name : rule.names)
+            if (spelled(name).toStdString() == written)
+                return &rule;
+    return nullptr;
+}
+
+// The one line for an argument that is none of our options as we spell them:
+// a flag given a value, an option with nothing after it, or an unknown word.
+std::string misread(const std::string& argument, bool last)
+{
+    std::string written = argument;
+    bool hasValue = false;
+    if (const auto eq = argument.find('='); argument.starts_with("--") && eq != std::string::npos) {
+        written = argument.substr(0, eq);
+        hasValue = true;
+    }
+    if (const OptionRule* rule = ruleSpelled(written)) {
+        const bool flag = rule->valueName.isEmpty();
+        if (flag && hasValue)
+            return written + " takes no value";
+        if (!flag && !hasValue && last)
+            return written + " needs a value";
+    }
+    return "unknown option '" + argument + "' (see --help)";
+}
+
 } // namespace
 
 RenderOptions parseRenderOptions(const std::vector<std::string>& args, int todayYear, int todayMonth)
@@ -88,68 +224,50 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args, int today
     s.font.color = clBlack;
     s.daycolor = clBlack;
 
-    using Setter = std::function<void(const std::string& option, const std::string& value)>;
-    const std::map<std::string, Setter> valued {
-        { "--year", [&](auto& n, auto& v) { o.years = parseList(n, v, 1900, 2500); } },
-        { "--month", [&](auto& n, auto& v) { o.months = parseList(n, v, 1, 12); } },
-        { "--scale", [&](auto& n, auto& v) { o.pngScale = parseInt(n, v, 1, 16); } },
-        { "--font", [&](auto& n, auto& v) {
-             if (v.empty())
-                 throw UsageError(n + " needs a font family name");
-             s.font.name = truncatedFontName(v);
-         } },
-        { "--font-height", [&](auto& n, auto& v) { s.font.height = -parseInt(n, v, 1, 1000); } },
-        { "--cell-width", [&](auto& n, auto& v) { s.xtrack = parseInt(n, v, 2, 100); } },
-        { "--cell-height", [&](auto& n, auto& v) { s.ytrack = parseInt(n, v, 1, 100); } },
-        { "--title-size", [&](auto& n, auto& v) { s.montrack = parseInt(n, v, 20, 100); } },
-        { "--title-pos", [&](auto& n, auto& v) {
-             static const std::map<std::string, int> positions { { "left", 0 }, { "center", 1 }, { "right", 2 } };
-             const auto p = positions.find(v);
-             if (p == positions.end())
-                 throw UsageError(n + " needs left, center or right, not '" + v + "'");
-             s.tukiiti = p->second;
-         } },
-        { "--pattern", [&](auto& n, auto& v) { s.ptn = parseInt(n, v, 1, 3) - 1; } },
-        { "--day-color", [&](auto& n, auto& v) { s.daycolor = parseColor(n, v); } },
-        { "--title-color", [&](auto& n, auto& v) { s.moncolor = parseColor(n, v); } },
-        { "--weekday-color", [&](auto& n, auto& v) { s.weekcolor = parseColor(n, v); } },
-        { "--line-color", [&](auto& n, auto& v) { s.linecolor = parseColor(n, v); } },
-        { "--screen", [&](auto&, auto& v) { o.screen = parseScreen(v); } },
-        { "-o", [&](auto& n, auto& v) {
-             if (v.empty())
-                 throw UsageError(n + " needs a file name");
-             o.output = v;
-         } },
-    };
-    const std::map<std::string, bool*> flags {
-        { "--bold", &s.font.bold }, { "--italic", &s.font.italic }, { "--underline", &s.font.underline },
-        { "--strikeout", &s.font.strikeout }, { "--info", &o.info }, { "--quiet", &o.quiet },
-        { "--transparent", &o.transparent },
-        { "--help", &o.help }, { "-h", &o.help },
-    };
+    QCommandLineParser parser;
+    describeOptions(parser);
+    QStringList line { QStringLiteral("pluvane-render") };
+    for (const std::string& arg : args)
+        line << QString::fromStdString(arg);
+    // Its verdict is not needed: the walk below stops at the first argument
+    // it could not read, with our own message for it.
+    parser.parse(line);
 
+    // The parser is lenient ("--o" is -o to it, "-o=FILE" is -o FILE) and does
+    // not say where it met what it could not read. Walking the line along the
+    // options it found, in their order, keeps our spellings, applies every
+    // value in the order given and stops at the first argument that is not
+    // ours, so a line with several mistakes names the first. Values come from
+    // `args`, byte for byte, not back from QString.
+    const QStringList found = parser.optionNames();
+    std::map<QString, qsizetype> valuesTaken;
+    qsizetype next = 0;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        std::string name = args[i];
-        std::optional<std::string> value;
-        if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
-            value = name.substr(eq + 1);
-            name = name.substr(0, eq);
+        const QString& arg = line[static_cast<qsizetype>(i) + 1];
+        const bool last = i + 1 == args.size();
+        if (next == found.size())
+            throw UsageError(misread(args[i], last));
+        const QString name = found[next++];
+        const QString option = spelled(name);
+        const OptionRule& rule = *ruleNamed(name);
+        std::string value;
+        if (rule.valueName.isEmpty()) {
+            if (arg != option)
+                throw UsageError(misread(args[i], last));
+        } else {
+            const QStringList values = parser.values(name);
+            const qsizetype taken = valuesTaken[name]++;
+            if (taken >= values.size())
+                throw UsageError(misread(args[i], last));
+            if (name.size() > 1 && arg == option + '=' + values[taken]) {
+                value = args[i].substr(option.size() + 1);
+            } else if (arg == option && !last && line[static_cast<qsizetype>(i) + 2] == values[taken]) {
+                value = args[++i];
+            } else {
+                throw UsageError(misread(args[i], last));
+            }
         }
-        if (const auto f = flags.find(name); f != flags.end()) {
-            if (value)
-                throw UsageError(name + " takes no value");
-            *f->second = true;
-            continue;
-        }
-        const auto v = valued.find(name);
-        if (v == valued.end())
-            throw UsageError("unknown option '" + args[i] + "' (see --help)");
-        if (!value) {
-            if (i + 1 >= args.size())
-                throw UsageError(name + " needs a value");
-            value = args[++i];
-        }
-        v->second(name, *value);
+        rule.apply(o, option.toStdString(), value);
     }
 
     s.year = o.years.front();
@@ -163,83 +281,15 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args, int today
     return o;
 }
 
-namespace {
-
-std::string expandName(const std::string& pattern, int year, int month)
-{
-    std::string out;
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        if (pattern[i] == '%' && i + 1 < pattern.size() && (pattern[i + 1] == 'Y' || pattern[i + 1] == 'm')) {
-            out += pattern[i + 1] == 'Y' ? std::to_string(year) : (month < 10 ? "0" : "") + std::to_string(month);
-            ++i;
-        } else {
-            out += pattern[i];
-        }
-    }
-    return out;
-}
-
-} // namespace
-
-std::vector<RenderJob> renderJobs(const RenderOptions& o)
-{
-    std::vector<RenderJob> jobs;
-    for (int year : o.years)
-        for (int month : o.months)
-            jobs.push_back({ year, month, o.output.empty() ? std::string() : expandName(o.output, year, month) });
-    if (jobs.size() > 1 && !o.output.empty()) {
-        std::vector<std::string> names;
-        for (const RenderJob& j : jobs)
-            names.push_back(j.output);
-        std::sort(names.begin(), names.end());
-        const bool distinct = std::adjacent_find(names.begin(), names.end()) == names.end();
-        // The name rules of a save decide what a PDF is, here as everywhere.
-        const bool oneDocument
-            = names.front() == names.back() && saveTargetFor(names.front()).format == PictureFormat::Pdf;
-        if (!distinct && !oneDocument)
-            throw UsageError("several months need %m (and %Y for several years) in -o, or one .pdf file");
-    }
-    return jobs;
-}
-
-bool writesOneDocument(const std::vector<RenderJob>& jobs)
-{
-    return jobs.size() > 1 && !jobs.front().output.empty() && jobs.front().output == jobs.back().output;
-}
-
 std::string renderUsage()
 {
-    return R"(Usage: pluvane-render [options] (-o FILE | --info)
-Draws one calendar month as a vector picture, without a display.
-
-  --year N|A-B          year or years, 1900..2500 (default: this year)
-  --month N|A-B|A,B,... month or months, 1..12 (default: this month)
-  --font FAMILY         font family (default: ＭＳ Ｐゴシック)
-  --font-height PX      character height in pixels, 1..1000 (default 12)
-  --bold --italic --underline --strikeout
-  --cell-width N        extra width of a day cell, 2..100 (default 10)
-  --cell-height N       extra height of a day cell, 1..100 (default 10)
-  --title-size N        height of the month number, 20..100 (default 20)
-  --title-pos POS       left, center or right (default center)
-  --pattern N           ruling pattern 1, 2 or 3 (default 1)
-  --day-color C         colour of the day numbers (#RRGGBB or a name; default black)
-  --title-color C       colour of the month number
-  --weekday-color C     colour of the weekday labels
-  --line-color C        colour of the ruled lines
-  --screen WxH:WMMxHMM  reference screen for the physical size
-                        (default: the primary screen)
-  -o FILE               write FILE, in the format its extension names:
-                        .wmf placeable Windows metafile (also for a name
-                        without any ".", which gets .wmf), .svg, .pdf, .png;
-                        any other name gets the enhanced metafile. %Y and %m
-                        in the name give one file per month; several months
-                        into one .pdf give one page each
-  --scale N             PNG pixels per picture pixel, 1..16 (default 1)
-  --transparent         PNG without the white paper
-  --info                print the picture's measures as name=value lines
-  --quiet               do not report the files written
-  --help                show this text
-)";
+    QCommandLineParser parser;
+    describeOptions(parser);
+    QString text = parser.helpText();
+    // The parser's first line names no program before an application object
+    // exists and cannot say that -o or --info is needed; that line is ours.
+    text.replace(0, text.indexOf('\n'), "Usage: pluvane-render [options] (-o FILE | --info)");
+    return text.toStdString();
 }
 
 } // namespace pluvane

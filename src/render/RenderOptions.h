@@ -29,25 +29,12 @@ struct RenderOptions {
     bool help = false;
 };
 
-// One month of a batch and the file it goes to ("" without -o).
-struct RenderJob {
-    int year = 0;
-    int month = 0;
-    std::string output;
-};
-
-// The months to draw, in order, with their file names: %Y becomes the year
-// and %m the two-digit month. Several months without %m go to one file only
-// when it is a PDF; otherwise that is a UsageError.
-std::vector<RenderJob> renderJobs(const RenderOptions& options);
-
-// True when all jobs write one multi-page PDF.
-bool writesOneDocument(const std::vector<RenderJob>& jobs);
-
 // Reads the arguments after the program name. `today` supplies the default
-// year and month. Throws UsageError with a one-line message.
+// year and month. Throws UsageError with a one-line message, also for a
+// batch whose files cannot be named apart (see renderJobs in RenderBatch.h).
 RenderOptions parseRenderOptions(const std::vector<std::string>& args, int todayYear, int todayMonth);
 
+// The --help text: the synopsis, what the program does, and every option.
 std::string renderUsage();
 
 } // namespace pluvane

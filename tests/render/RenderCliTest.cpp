@@ -114,24 +114,13 @@ TEST_P(RenderCliErrors, OneClearLineAndNothingAtTheTarget)
         args.contains(dir.path() + "/sub") ? 1 : 0);
 }
 
+// Each bad line and its message is in RenderOptionsTest; these few follow a
+// usage error and a failed write through to the exit status and stderr.
 INSTANTIATE_TEST_SUITE_P(Inputs, RenderCliErrors,
-    ::testing::Values(BadInput { { "--colour", "red", "-o", "TARGET" }, 2, "unknown option '--colour'" },
-        BadInput { { "--year" }, 2, "--year needs a value" },
-        BadInput { { "--year", "abc", "-o", "TARGET" }, 2, "--year needs a whole number, not 'abc'" },
-        BadInput { { "--year", "1899", "-o", "TARGET" }, 2, "--year must be between 1900 and 2500" },
-        BadInput { { "--month", "13", "-o", "TARGET" }, 2, "--month must be between 1 and 12" },
-        BadInput { { "--month", "3x", "-o", "TARGET" }, 2, "--month needs a whole number" },
-        BadInput { { "--cell-width", "1", "-o", "TARGET" }, 2, "--cell-width must be between 2 and 100" },
-        BadInput { { "--cell-height", "101", "-o", "TARGET" }, 2, "--cell-height must be between 1 and 100" },
-        BadInput { { "--title-size", "19", "-o", "TARGET" }, 2, "--title-size must be between 20 and 100" },
-        BadInput { { "--title-pos", "middle", "-o", "TARGET" }, 2, "--title-pos needs left, center or right" },
-        BadInput { { "--pattern", "4", "-o", "TARGET" }, 2, "--pattern must be between 1 and 3" },
-        BadInput { { "--font-height", "0", "-o", "TARGET" }, 2, "--font-height must be between 1 and 1000" },
-        BadInput { { "--line-color", "notacolour", "-o", "TARGET" }, 2, "--line-color needs #RRGGBB or a colour name" },
-        BadInput { { "--day-color", "#12345", "-o", "TARGET" }, 2, "--day-color needs #RRGGBB" },
-        BadInput { { "--screen", "800x600", "-o", "TARGET" }, 2, "--screen needs WxH:WMMxHMM" },
-        BadInput { { "--bold=yes", "-o", "TARGET" }, 2, "--bold takes no value" },
-        BadInput { {}, 2, "nothing to do" },
+    ::testing::Values(BadInput { { "--colour", "red", "-o", "TARGET" }, 2, "unknown option '--colour' (see --help)" },
+        BadInput { { "--year", "1998", "--line-color", "notacolour", "-o", "TARGET" }, 2,
+            "--line-color needs #RRGGBB or a colour name, not 'notacolour'" },
+        BadInput { {}, 2, "nothing to do: give -o FILE or --info (see --help)" },
         BadInput { { "-o", "DIR/missing/out.emf" }, 1, "ﾌｧｲﾙ" },
         BadInput { { "-o", "DIR/." }, 1, "を作成できません" }));
 
@@ -139,9 +128,17 @@ TEST(RenderCli, HelpListsTheOptions)
 {
     const auto r = runProgram(renderer, { "--help" });
     EXPECT_EQ(r.status, 0);
-    for (const char* option : { "--year", "--month", "--font", "--font-height", "--bold", "--cell-width",
-             "--cell-height", "--title-size", "--title-pos", "--pattern", "--line-color", "--screen", "--info", "-o" })
-        EXPECT_TRUE(r.out.contains(option)) << option;
+    EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
+    EXPECT_TRUE(r.out.startsWith("Usage: pluvane-render [options] (-o FILE | --info)\n"
+                                 "Draws one calendar month as a vector picture, without a display.\n"))
+        << r.out.toStdString();
+    for (const char* option : { "--year <N|A-B>", "--month <N|A-B|A,B,...>", "--font <FAMILY>",
+             "--font-height <PX>", "--bold", "--italic", "--underline", "--strikeout", "--cell-width <N>",
+             "--cell-height <N>", "--title-size <N>", "--title-pos <POS>", "--pattern <N>", "--day-color <C>",
+             "--title-color <C>", "--weekday-color <C>", "--line-color <C>", "--screen <WxH:WMMxHMM>", "-o <FILE>",
+             "--scale <N>", "--transparent", "--info", "--quiet", "-h, --help" })
+        EXPECT_TRUE(r.out.contains(QString("\n  ") + option + ' ')) << option;
+    EXPECT_EQ(runProgram(renderer, { "-h" }).out, r.out);
 }
 
 TEST(RenderCli, ReplacesAnExistingFileWhole)

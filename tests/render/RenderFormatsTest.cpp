@@ -158,8 +158,6 @@ TEST(RenderBatches, BadBatchesAndAFailureInTheMiddle)
     const auto unnamed = runProgram(renderer, { "--month", "1-3", "-o", dir.filePath("same.emf") });
     EXPECT_EQ(unnamed.status, 2);
     EXPECT_TRUE(unnamed.err.contains("several months need %m")) << unnamed.err.toStdString();
-    EXPECT_EQ(runProgram(renderer, { "--month", "3-1", "--info" }).status, 2);
-    EXPECT_EQ(runProgram(renderer, { "--month", "1-13", "--info" }).status, 2);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 0);
 
     // 2027 has its folder, 2028 has none: the batch stops there.
