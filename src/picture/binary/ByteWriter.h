@@ -5,6 +5,7 @@
 // reads them back. Integers.h and MulDiv.h hold the rounding and 32-bit
 // checks the formats share, Utf16.h the walk over a text's characters.
 
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -42,6 +43,46 @@ public:
             u8(0);
     }
 
+    // Records: beginRecord() marks where one starts, and the overloads that
+    // take an offset write a field at the offset its layout names from
+    // there. Fields are still written in order; the offset makes the layout
+    // readable at the call and is checked against the position in debug
+    // builds, so the writer and the layout cannot drift apart.
+    void beginRecord() { m_recordStart = position(); }
+    std::size_t recordStart() const { return m_recordStart; }
+    std::size_t recordSize() const { return position() - m_recordStart; }
+    void expectAt([[maybe_unused]] std::size_t offset) const { assert(recordSize() == offset); }
+    void u8(std::size_t offset, std::uint8_t v) {
+        expectAt(offset);
+        u8(v);
+    }
+    void u16(std::size_t offset, std::uint16_t v) {
+        expectAt(offset);
+        u16(v);
+    }
+    void i16(std::size_t offset, std::int16_t v) {
+        expectAt(offset);
+        i16(v);
+    }
+    void u32(std::size_t offset, std::uint32_t v) {
+        expectAt(offset);
+        u32(v);
+    }
+    void i32(std::size_t offset, std::int32_t v) {
+        expectAt(offset);
+        i32(v);
+    }
+    void f32(std::size_t offset, float v) {
+        expectAt(offset);
+        f32(v);
+    }
+    void bytes(std::size_t offset, const std::uint8_t* data, std::size_t size) {
+        expectAt(offset);
+        bytes(data, size);
+    }
+    // Pads the current record with zero bytes to a multiple of `alignment`.
+    void padRecordTo(std::size_t alignment) { padTo(m_recordStart, alignment); }
+
     // Overwrites a field written earlier, for sizes known only at the end.
     void patchU16(std::size_t at, std::uint16_t v)
     {
@@ -56,6 +97,7 @@ public:
 
 private:
     std::vector<std::uint8_t>& m_out;
+    std::size_t m_recordStart = 0;
 };
 
 } // namespace pluvane

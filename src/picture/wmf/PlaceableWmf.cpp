@@ -7,7 +7,6 @@
 #include "picture/binary/ByteWriter.h"
 
 #include <algorithm>
-#include <cassert>
 
 namespace pluvane {
 
@@ -46,19 +45,18 @@ void placeableHeader(std::vector<std::uint8_t>& out, const Box& box)
 {
     using namespace wmf::Placeable;
     ByteWriter w(out);
-    const std::size_t start = w.position();
-    // Each field at its named offset, checked in debug builds.
-    const auto at = [&]([[maybe_unused]] std::size_t offset) { assert(w.position() - start == offset); };
-    at(key), w.u32(keyValue);
-    at(handle), w.u16(0);
-    at(left), w.i16(0);
-    at(top), w.i16(0);
-    at(right), w.i16(box.right);
-    at(bottom), w.i16(box.bottom);
-    at(inch), w.u16(box.unitsPerInch);
-    at(reserved), w.u32(0);
-    at(checksum), w.u16(0); // filled in from the words as written
-    at(size);
+    w.beginRecord();
+    const std::size_t start = w.recordStart();
+    w.u32(key, keyValue);
+    w.u16(handle, 0);
+    w.i16(left, 0);
+    w.i16(top, 0);
+    w.i16(right, box.right);
+    w.i16(bottom, box.bottom);
+    w.u16(inch, box.unitsPerInch);
+    w.u32(reserved, 0);
+    w.u16(checksum, 0); // filled in from the words as written
+    w.expectAt(size);
     // The checksum is the exclusive or of the ten words before it.
     const ByteReader r(out);
     std::uint16_t sum = 0;

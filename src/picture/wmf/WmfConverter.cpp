@@ -48,8 +48,7 @@ struct LogicalScale {
 };
 
 // Writes the metafile record by record, each field at the offset WmfLayout.h
-// names for it; a field written anywhere else is a mistake caught by the
-// assertion in debug builds.
+// names for it.
 class WmfEncoder {
 public:
     WmfEncoder(std::vector<std::uint8_t>& out, LogicalScale scale) : m_w(out), m_scale(scale) {}
@@ -57,15 +56,16 @@ public:
     void header()
     {
         using namespace wmf::Header;
-        m_start = m_headerAt = m_w.position();
-        u16(type, memoryMetafile);
-        u16(headerWords, headerWordsValue);
-        u16(version, versionValue);
-        u32(sizeWords, 0);      // patched in finish()
-        u16(objects, 0);        // patched in finish()
-        u32(maxRecordWords, 0); // patched in finish()
-        u16(members, 0);
-        at(size);
+        m_headerAt = m_w.position();
+        m_w.beginRecord();
+        m_w.u16(type, memoryMetafile);
+        m_w.u16(headerWords, headerWordsValue);
+        m_w.u16(version, versionValue);
+        m_w.u32(sizeWords, 0);      // patched in finish()
+        m_w.u16(objects, 0);        // patched in finish()
+        m_w.u32(maxRecordWords, 0); // patched in finish()
+        m_w.u16(members, 0);
+        m_w.expectAt(size);
     }
 
     void window()
@@ -119,37 +119,31 @@ private:
     // record.
     void begin(WmfFunction function)
     {
-        m_start = m_w.position();
-        u32(wmf::Record::sizeWords, 0);
-        u16(wmf::Record::function, static_cast<std::uint16_t>(function));
+        m_w.beginRecord();
+        m_w.u32(wmf::Record::sizeWords, 0);
+        m_w.u16(wmf::Record::function, static_cast<std::uint16_t>(function));
     }
     // `expectedWords` is the layout's size for records of fixed size, 0 for others.
     void end([[maybe_unused]] std::uint32_t expectedWords = 0)
     {
-        m_w.padTo(m_start, wmf::Record::alignment);
-        const std::size_t words = (m_w.position() - m_start) / 2;
+        m_w.padRecordTo(wmf::Record::alignment);
+        const std::size_t words = m_w.recordSize() / 2;
         if (words > std::numeric_limits<std::uint32_t>::max())
             throw EOutOfResources();
         assert(expectedWords == 0 || words == expectedWords);
-        m_w.patchU32(m_start + wmf::Record::sizeWords, static_cast<std::uint32_t>(words));
+        m_w.patchU32(m_w.recordStart() + wmf::Record::sizeWords, static_cast<std::uint32_t>(words));
         m_maxRecordWords = std::max(m_maxRecordWords, static_cast<std::uint32_t>(words));
     }
 
-    void at([[maybe_unused]] std::size_t offset) const { assert(m_w.position() - m_start == offset); }
-    void u8(std::size_t offset, std::uint8_t v) { at(offset); m_w.u8(v); }
-    void u16(std::size_t offset, std::uint16_t v) { at(offset); m_w.u16(v); }
-    void i16(std::size_t offset, std::int16_t v) { at(offset); m_w.i16(v); }
-    void u32(std::size_t offset, std::uint32_t v) { at(offset); m_w.u32(v); }
     void bytes(std::size_t offset, const std::string& b)
     {
-        at(offset);
-        m_w.bytes(reinterpret_cast<const std::uint8_t*>(b.data()), b.size());
+        m_w.bytes(offset, reinterpret_cast<const std::uint8_t*>(b.data()), b.size());
     }
 
     void single(WmfFunction function, std::uint16_t value)
     {
         begin(function);
-        u16(wmf::SingleValue::value, value);
+        m_w.u16(wmf::SingleValue::value, value);
         end(wmf::SingleValue::words);
     }
     void point(WmfFunction function, std::int64_t x, std::int64_t y)
@@ -157,15 +151,15 @@ private:
         const std::int16_t y16 = fit16(y);
         const std::int16_t x16 = fit16(x);
         begin(function);
-        i16(wmf::Point::y, y16);
-        i16(wmf::Point::x, x16);
+        m_w.i16(wmf::Point::y, y16);
+        m_w.i16(wmf::Point::x, x16);
         end(wmf::Point::words);
     }
 
     void setTextColor(std::uint32_t color)
     {
         begin(WmfFunction::SetTextColor);
-        u32(wmf::SetTextColor::color, color);
+        m_w.u32(wmf::SetTextColor::color, color);
         end(wmf::SetTextColor::words);
     }
 
@@ -216,10 +210,10 @@ private:
         const std::int16_t penWidth = fit16(std::max<std::int64_t>(m_scale.x(p.width), p.width > 0 ? 1 : 0));
         createSlot(p.index);
         begin(WmfFunction::CreatePenIndirect);
-        u16(style, penStyle);
-        i16(widthX, penWidth);
-        i16(widthY, 0);
-        u32(color, p.color);
+        m_w.u16(style, penStyle);
+        m_w.i16(widthX, penWidth);
+        m_w.i16(widthY, 0);
+        m_w.u32(color, p.color);
         end(words);
     }
 
@@ -242,19 +236,19 @@ private:
         }
         createSlot(f.index);
         begin(WmfFunction::CreateFontIndirect);
-        i16(height, fontHeight);
-        i16(width, fontWidth);
-        i16(escapement, fontEscapement);
-        i16(orientation, fontOrientation);
-        i16(weight, fontWeight);
-        u8(italic, lf.italic);
-        u8(underline, lf.underline);
-        u8(strikeOut, lf.strikeOut);
-        u8(charSet, wmf::defaultCharset); // every font takes the system's default
-        u8(outPrecision, lf.outPrecision);
-        u8(clipPrecision, lf.clipPrecision);
-        u8(quality, lf.quality);
-        u8(pitchAndFamily, lf.pitchAndFamily);
+        m_w.i16(height, fontHeight);
+        m_w.i16(width, fontWidth);
+        m_w.i16(escapement, fontEscapement);
+        m_w.i16(orientation, fontOrientation);
+        m_w.i16(weight, fontWeight);
+        m_w.u8(italic, lf.italic);
+        m_w.u8(underline, lf.underline);
+        m_w.u8(strikeOut, lf.strikeOut);
+        m_w.u8(charSet, wmf::defaultCharset); // every font takes the system's default
+        m_w.u8(outPrecision, lf.outPrecision);
+        m_w.u8(clipPrecision, lf.clipPrecision);
+        m_w.u8(quality, lf.quality);
+        m_w.u8(pitchAndFamily, lf.pitchAndFamily);
         bytes(faceName, face);
         m_w.zeros(faceNameBytes - face.size()); // NUL-filled
         end(words);
@@ -287,15 +281,15 @@ private:
         const std::int16_t y16 = fit16(m_scale.y(t.y));
         const std::int16_t x16 = fit16(m_scale.x(t.x));
         begin(WmfFunction::ExtTextOut);
-        i16(y, y16);
-        i16(x, x16);
-        i16(length, textLength);
-        u16(options, 0); // neither clipped nor opaque, so no rectangle
+        m_w.i16(y, y16);
+        m_w.i16(x, x16);
+        m_w.i16(length, textLength);
+        m_w.u16(options, 0); // neither clipped nor opaque, so no rectangle
         bytes(string, text);
-        m_w.padTo(m_start, wmf::Record::alignment);
+        m_w.padRecordTo(wmf::Record::alignment);
         const std::size_t dxAt = string + (text.size() + 1) / 2 * 2;
         for (std::size_t i = 0; i < dx.size(); ++i)
-            i16(dxAt + 2 * i, dx[i]); // one advance per byte
+            m_w.i16(dxAt + 2 * i, dx[i]); // one advance per byte
         end();
     }
 
@@ -309,7 +303,6 @@ private:
     LogicalScale m_scale;
     Cp932Encoder m_cp932;
     std::size_t m_headerAt = 0;
-    std::size_t m_start = 0;
     std::uint32_t m_maxRecordWords = 0;
     ObjectTable m_slots;
     std::map<std::uint32_t, std::uint16_t> m_slotOfHandle;
