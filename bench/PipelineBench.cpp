@@ -1,10 +1,10 @@
 // Prints how long the pipeline's steps take: a make at default settings,
 // playing its picture into the preview-sized image, and a year of files.
 
-#include "picture/output/FileOutput.h"
-#include "picture/qt/Fonts.h"
 #include "picture/MakeCalendar.h"
+#include "picture/output/FileOutput.h"
 #include "picture/player/PicturePlayer.h"
+#include "picture/qt/Fonts.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -58,8 +58,8 @@ void twelveMonthsToFiles(benchmark::State& state)
     for (auto _ : state) {
         for (int month = 1; month <= 12; ++month) {
             const MadeCalendar made = makeCalendar(defaults(month), measurer, referenceScreen);
-            writeFileAtomically(dir.filePath(QString("2027-%1.emf").arg(month, 2, 10, QChar('0'))).toStdString(),
-                made.picture.bytes());
+            writeFileAtomically(
+                dir.filePath(QString("2027-%1.emf").arg(month, 2, 10, QChar('0'))).toStdString(), made.picture.bytes());
         }
     }
 }

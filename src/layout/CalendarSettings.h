@@ -16,16 +16,16 @@ enum class RulingPattern { Grid = 0, NumberBands = 1, RowsOnly = 2 };
 
 // Everything one make reads, taken from the window at one moment.
 struct CalendarSettings {
-    int year = 1900;        // 1900..2500 from the year box
-    int month = 1;          // 1..12 from the month box
-    int titlemonth = 1;     // the month the calendar control shows, printed as the title
-    FontSpec font;          // the current font, whose colour is the day colour
+    int year = 1900;    // 1900..2500 from the year box
+    int month = 1;      // 1..12 from the month box
+    int titlemonth = 1; // the month the calendar control shows, printed as the title
+    FontSpec font;      // the current font, whose colour is the day colour
     TColor daycolor = clWindowText;
-    int xtrack = 10;        // extra cell width, 2..100
-    int ytrack = 10;        // extra cell height, 1..100
-    int montrack = 20;      // title character height, 20..100
-    int tukiiti = 1;        // title position: 0 left, 1 centre, 2 right
-    int ptn = 0;            // ruling pattern 0, 1, 2
+    int xtrack = 10;   // extra cell width, 2..100
+    int ytrack = 10;   // extra cell height, 1..100
+    int montrack = 20; // title character height, 20..100
+    int tukiiti = 1;   // title position: 0 left, 1 centre, 2 right
+    int ptn = 0;       // ruling pattern 0, 1, 2
     TColor moncolor = clBlack;
     TColor weekcolor = clBlack;
     TColor linecolor = clBlack;

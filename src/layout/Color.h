@@ -19,14 +19,26 @@ inline constexpr TColor systemColorFlag = 0x80000000;
 inline constexpr TColor clWindowText = systemColorFlag | 8;
 inline constexpr TColor clWindow = systemColorFlag | 5;
 
-constexpr bool isSystemColor(TColor c) { return (c & 0xFF000000) == systemColorFlag; }
+constexpr bool isSystemColor(TColor c)
+{
+    return (c & 0xFF000000) == systemColorFlag;
+}
 
 constexpr TColor rgbColor(int r, int g, int b)
 {
     return static_cast<TColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int redOf(TColor c) { return static_cast<int>(c & 0xFF); }
-constexpr int greenOf(TColor c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int blueOf(TColor c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int redOf(TColor c)
+{
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int greenOf(TColor c)
+{
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int blueOf(TColor c)
+{
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 } // namespace pluvane

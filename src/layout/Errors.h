@@ -29,10 +29,7 @@ public:
 
 class EFCreateError : public PluvaneError {
 public:
-    explicit EFCreateError(const std::string& fileName)
-        : PluvaneError("ﾌｧｲﾙ " + fileName + " を作成できません")
-    {
-    }
+    explicit EFCreateError(const std::string& fileName) : PluvaneError("ﾌｧｲﾙ " + fileName + " を作成できません") {}
 };
 
 class EWriteError : public PluvaneError {

@@ -142,7 +142,10 @@ const DayOff* find(const std::vector<DayOff>& days, sys_days date)
     return it == days.end() ? nullptr : &*it;
 }
 
-bool contains(const std::vector<DayOff>& days, sys_days date) { return find(days, date) != nullptr; }
+bool contains(const std::vector<DayOff>& days, sys_days date)
+{
+    return find(days, date) != nullptr;
+}
 
 // The published lists name a substitute holiday after the national holiday
 // just before it, which from 2007 may be a later one than the Sunday it
@@ -215,8 +218,8 @@ std::vector<Holiday> japaneseHolidaysOf(int year)
 std::optional<std::string> japaneseHolidayName(int year, int month, int day)
 {
     if (month < 1 || month > 12 || day < 1 || day > 31
-        || !std::chrono::year_month_day { std::chrono::year { year }, std::chrono::month { static_cast<unsigned>(month) },
-            std::chrono::day { static_cast<unsigned>(day) } }
+        || !std::chrono::year_month_day { std::chrono::year { year },
+            std::chrono::month { static_cast<unsigned>(month) }, std::chrono::day { static_cast<unsigned>(day) } }
                 .ok())
         throw EConvertError();
     for (Holiday& h : japaneseHolidaysOf(year)) {

@@ -1,12 +1,12 @@
 #include "MakeCalendar.h"
 
-#include "picture/emf/EmfRecorder.h"
 #include "layout/CalendarDrawing.h"
+#include "picture/emf/EmfRecorder.h"
 
 namespace pluvane {
 
-MadeCalendar makeCalendar(const CalendarSettings& settings, const TextMeasurer& measurer,
-    const ScreenMetrics& screen, const ColorResolver& resolveColor)
+MadeCalendar makeCalendar(const CalendarSettings& settings, const TextMeasurer& measurer, const ScreenMetrics& screen,
+    const ColorResolver& resolveColor)
 {
     MadeCalendar made;
     made.geometry = calendarGeometry(settings, measurer);

@@ -18,12 +18,12 @@
 
 #include "Picture.h"
 #include "PreviewFit.h"
-#include "picture/qt/ScreenMetrics.h"
-#include "picture/emf/EmfRecorder.h"
-#include "picture/qt/SystemColors.h"
 #include "layout/CalendarGeometry.h"
 #include "layout/CalendarSettings.h"
 #include "layout/TextMeasurer.h"
+#include "picture/emf/EmfRecorder.h"
+#include "picture/qt/ScreenMetrics.h"
+#include "picture/qt/SystemColors.h"
 
 namespace pluvane {
 
@@ -36,7 +36,7 @@ struct MadeCalendar {
 
 // Throws EConvertError for an impossible date, EOutOfResources when the
 // recording cannot be started and EInvalidGraphic when it cannot be read back.
-MadeCalendar makeCalendar(const CalendarSettings& settings, const TextMeasurer& measurer,
-    const ScreenMetrics& screen, const ColorResolver& resolveColor = resolveWithPalette);
+MadeCalendar makeCalendar(const CalendarSettings& settings, const TextMeasurer& measurer, const ScreenMetrics& screen,
+    const ColorResolver& resolveColor = resolveWithPalette);
 
 } // namespace pluvane

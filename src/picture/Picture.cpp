@@ -1,8 +1,8 @@
 #include "Picture.h"
 
-#include "picture/emf/EmfReader.h"
-#include "picture/binary/MulDiv.h"
 #include "layout/Errors.h"
+#include "picture/binary/MulDiv.h"
+#include "picture/emf/EmfReader.h"
 
 namespace pluvane {
 

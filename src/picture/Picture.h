@@ -26,7 +26,7 @@ public:
     // Size read back from the recorded header.
     int widthPx() const { return m_widthPx; }
     int heightPx() const { return m_heightPx; }
-    int widthHmm() const { return m_widthHmm; }  // 0.01 mm
+    int widthHmm() const { return m_widthHmm; } // 0.01 mm
     int heightHmm() const { return m_heightHmm; }
 
 private:

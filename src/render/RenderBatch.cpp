@@ -1,7 +1,7 @@
 #include "RenderBatch.h"
 
-#include "picture/output/FileOutput.h"
 #include "picture/MakeCalendar.h"
+#include "picture/output/FileOutput.h"
 #include "picture/output/PictureRendering.h"
 #include "picture/output/PictureSaving.h"
 #include "picture/output/SaveTarget.h"

@@ -22,8 +22,8 @@ int parseInt(const std::string& option, const std::string& text, int low, int hi
     if (text.empty() || ec != std::errc() || ptr != end)
         throw UsageError(option + " needs a whole number, not '" + text + "'");
     if (value < low || value > high)
-        throw UsageError(option + " must be between " + std::to_string(low) + " and " + std::to_string(high)
-            + ", not " + text);
+        throw UsageError(
+            option + " must be between " + std::to_string(low) + " and " + std::to_string(high) + ", not " + text);
     return value;
 }
 

@@ -2,10 +2,10 @@
 
 #include "ApplicationTitle.h"
 #include "PreviewImage.h"
-#include "picture/output/ClipboardOutput.h"
 #include "picture/MakeCalendar.h"
-#include "picture/output/PictureSaving.h"
 #include "picture/binary/MulDiv.h"
+#include "picture/output/ClipboardOutput.h"
+#include "picture/output/PictureSaving.h"
 #include "window/controls/CaptionLabel.h"
 #include "window/controls/ColorChooser.h"
 #include "window/controls/FontChooserDialog.h"
@@ -120,13 +120,13 @@ void CalendarWindow::createControls()
         l->move(scaled(left), scaled(top));
         return l;
     };
-    auto track = [&](const char* name, int minimum, int maximum, int position, int left, int top, int width,
-                     int height) {
-        auto* t = new TrackBar(minimum, maximum, position, c);
-        t->setObjectName(QString::fromLatin1(name));
-        place(t, left, top, width, height);
-        return t;
-    };
+    auto track
+        = [&](const char* name, int minimum, int maximum, int position, int left, int top, int width, int height) {
+              auto* t = new TrackBar(minimum, maximum, position, c);
+              t->setObjectName(QString::fromLatin1(name));
+              place(t, left, top, width, height);
+              return t;
+          };
 
     // In creation order, which is also the painting order: the paper first.
     Shape1 = new PaperShape(c);
@@ -162,7 +162,8 @@ void CalendarWindow::createControls()
     Button3 = button("Button3", QStringLiteral("保存"), 392, 64, 81);
     Button4 = button("Button4", QStringLiteral("コピー"), 480, 64, 73);
     montrack = track("montrack", 20, 100, 20, 392, 280, 169, 33);
-    tukiiti = new RadioGroup(QStringLiteral("月の位置"), { QStringLiteral("左"), QStringLiteral("中"), QStringLiteral("右") }, 1, c);
+    tukiiti = new RadioGroup(
+        QStringLiteral("月の位置"), { QStringLiteral("左"), QStringLiteral("中"), QStringLiteral("右") }, 1, c);
     tukiiti->setObjectName(QStringLiteral("tukiiti"));
     place(tukiiti, 488, 320, 81, 121);
     Button5 = button("Button5", QStringLiteral("月の色設定"), 392, 328, 81);
@@ -238,8 +239,14 @@ void CalendarWindow::FormCreate()
     linecolor = 0;
 }
 
-void CalendarWindow::SpinyearChange() { Calendar1->setYear(Spinyear->value()); }
-void CalendarWindow::SpinmonChange() { Calendar1->setMonth(Spinmon->value()); }
+void CalendarWindow::SpinyearChange()
+{
+    Calendar1->setYear(Spinyear->value());
+}
+void CalendarWindow::SpinmonChange()
+{
+    Calendar1->setMonth(Spinmon->value());
+}
 
 void CalendarWindow::xtrackChange()
 {
@@ -253,7 +260,10 @@ void CalendarWindow::ytrackChange()
     sizeset();
 }
 
-void CalendarWindow::montrackChange() { sizeset(); }
+void CalendarWindow::montrackChange()
+{
+    sizeset();
+}
 
 void CalendarWindow::sizeset()
 {

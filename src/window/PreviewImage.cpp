@@ -26,7 +26,9 @@ void PreviewImage::paintEvent(QPaintEvent*)
     playEmfBytes(painter, m_picture.bytes(), QRectF(0, 0, width() - 1, height() - 1));
 }
 
-PaperShape::PaperShape(QWidget* parent) : QWidget(parent) {}
+PaperShape::PaperShape(QWidget* parent) : QWidget(parent)
+{
+}
 
 void PaperShape::paintEvent(QPaintEvent*)
 {

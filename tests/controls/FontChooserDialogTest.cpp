@@ -111,7 +111,7 @@ TEST(FontChooserDialog, StoresBoldOnlyForAWeightAboveRegular)
         bool bold;
         bool italic;
     };
-    const Row rows[] = {{"Regular", false, false}, {"Italic", false, true}, {"Bold", true, false}};
+    const Row rows[] = { { "Regular", false, false }, { "Italic", false, true }, { "Bold", true, false } };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.style);
         FontSpec start = designFont();
@@ -175,7 +175,7 @@ TEST(FontChooserDialog, RunReportsWhetherTheUserConfirmed)
 {
     FontChooserDialog dialog;
     dialog.setSelectedFont(designFont());
-    for (const bool confirm : {false, true}) {
+    for (const bool confirm : { false, true }) {
         SCOPED_TRACE(confirm);
         QTimer::singleShot(0, &dialog, [&] {
             EXPECT_TRUE(dialog.isVisible());

@@ -39,18 +39,19 @@ TEST(MonthCalendar, ShowsTheChosenDayCutToTheLengthOfTheMonth)
         std::vector<Step> steps;
     };
     const Row rows[] = {
-        {QDate(2024, 1, 31),
-         {{'m', 2, QDate(2024, 2, 29)}, {'m', 3, QDate(2024, 3, 31)}, {'m', 4, QDate(2024, 4, 30)},
-          {'m', 5, QDate(2024, 5, 31)}}},
-        {QDate(2024, 2, 29), {{'y', 2023, QDate(2023, 2, 28)}, {'y', 2024, QDate(2024, 2, 29)}}},
+        { QDate(2024, 1, 31),
+            { { 'm', 2, QDate(2024, 2, 29) }, { 'm', 3, QDate(2024, 3, 31) }, { 'm', 4, QDate(2024, 4, 30) },
+                { 'm', 5, QDate(2024, 5, 31) } } },
+        { QDate(2024, 2, 29), { { 'y', 2023, QDate(2023, 2, 28) }, { 'y', 2024, QDate(2024, 2, 29) } } },
         // Typing a year digit by digit passes through years that are not
         // leap years; the day survives them.
-        {QDate(2016, 2, 29),
-         {{'y', 2, QDate(2, 2, 28)}, {'y', 20, QDate(20, 2, 29)}, {'y', 201, QDate(201, 2, 28)},
-          {'y', 2016, QDate(2016, 2, 29)}}},
+        { QDate(2016, 2, 29),
+            { { 'y', 2, QDate(2, 2, 28) }, { 'y', 20, QDate(20, 2, 29) }, { 'y', 201, QDate(201, 2, 28) },
+                { 'y', 2016, QDate(2016, 2, 29) } } },
         // A day set while the month is short becomes the chosen day.
-        {QDate(2024, 1, 31), {{'m', 2, QDate(2024, 2, 29)}, {'d', 28, QDate(2024, 2, 28)}, {'m', 3, QDate(2024, 3, 28)}}},
-        {QDate(2023, 12, 31), {{'y', 1900, QDate(1900, 12, 31)}, {'m', 2, QDate(1900, 2, 28)}}},
+        { QDate(2024, 1, 31),
+            { { 'm', 2, QDate(2024, 2, 29) }, { 'd', 28, QDate(2024, 2, 28) }, { 'm', 3, QDate(2024, 3, 28) } } },
+        { QDate(2023, 12, 31), { { 'y', 1900, QDate(1900, 12, 31) }, { 'm', 2, QDate(1900, 2, 28) } } },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.start.toString(Qt::ISODate).toStdString());
@@ -82,8 +83,8 @@ TEST(MonthCalendar, IgnoresValuesOutOfRangeAndTheCurrentOne)
         char part;
         int value;
     };
-    const Row rows[] = {{'y', 0},  {'y', -5}, {'y', 2024}, {'m', 0},  {'m', 13}, {'m', -1},
-                        {'m', 2},  {'d', 0},  {'d', 30},   {'d', 31}, {'d', 15}};
+    const Row rows[] = { { 'y', 0 }, { 'y', -5 }, { 'y', 2024 }, { 'm', 0 }, { 'm', 13 }, { 'm', -1 }, { 'm', 2 },
+        { 'd', 0 }, { 'd', 30 }, { 'd', 31 }, { 'd', 15 } };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(1, row.part) + std::to_string(row.value));
         MonthCalendar calendar;
@@ -140,10 +141,10 @@ TEST(MonthCalendar, ClickingADayChangesOnlyTheDay)
 
     // The cells before the 1st, after the 31st and the heading are no days.
     const QPoint beforeFirst(calendar.dayRect(3).center().x(), calendar.dayRect(1).center().y());
-    const QPoint afterLast(calendar.dayRect(30).center().x() + calendar.dayRect(30).width() * 2,
-                           calendar.dayRect(30).center().y());
+    const QPoint afterLast(
+        calendar.dayRect(30).center().x() + calendar.dayRect(30).width() * 2, calendar.dayRect(30).center().y());
     const QPoint heading(calendar.dayRect(1).center().x(), 2);
-    for (const QPoint& point : {beforeFirst, afterLast, heading})
+    for (const QPoint& point : { beforeFirst, afterLast, heading })
         QTest::mouseClick(&calendar, Qt::LeftButton, {}, point);
     EXPECT_EQ(calendar.date(), QDate(2024, 3, 20));
     EXPECT_EQ(changes.count(), 1);
@@ -157,10 +158,14 @@ TEST(MonthCalendar, ArrowKeysMoveThroughTheDaysOfTheMonthShown)
         QDate after;
     };
     const Row rows[] = {
-        {QDate(2024, 3, 10), Qt::Key_Right, QDate(2024, 3, 11)}, {QDate(2024, 3, 10), Qt::Key_Left, QDate(2024, 3, 9)},
-        {QDate(2024, 3, 10), Qt::Key_Down, QDate(2024, 3, 17)},  {QDate(2024, 3, 10), Qt::Key_Up, QDate(2024, 3, 3)},
-        {QDate(2024, 3, 31), Qt::Key_Right, QDate(2024, 3, 31)}, {QDate(2024, 3, 1), Qt::Key_Left, QDate(2024, 3, 1)},
-        {QDate(2024, 3, 5), Qt::Key_Up, QDate(2024, 3, 5)},      {QDate(2024, 3, 27), Qt::Key_Down, QDate(2024, 3, 27)},
+        { QDate(2024, 3, 10), Qt::Key_Right, QDate(2024, 3, 11) },
+        { QDate(2024, 3, 10), Qt::Key_Left, QDate(2024, 3, 9) },
+        { QDate(2024, 3, 10), Qt::Key_Down, QDate(2024, 3, 17) },
+        { QDate(2024, 3, 10), Qt::Key_Up, QDate(2024, 3, 3) },
+        { QDate(2024, 3, 31), Qt::Key_Right, QDate(2024, 3, 31) },
+        { QDate(2024, 3, 1), Qt::Key_Left, QDate(2024, 3, 1) },
+        { QDate(2024, 3, 5), Qt::Key_Up, QDate(2024, 3, 5) },
+        { QDate(2024, 3, 27), Qt::Key_Down, QDate(2024, 3, 27) },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.start.toString(Qt::ISODate).toStdString() + " key " + std::to_string(row.key));

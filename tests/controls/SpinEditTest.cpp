@@ -75,7 +75,7 @@ TEST(SpinEdit, TypingOverTheSelectedYearReportsEveryPrefix)
     QTest::keyClick(w.text, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(w.text, QStringLiteral("2015"));
 
-    EXPECT_EQ(w.values, (std::vector<int>{2, 20, 201, 2015}));
+    EXPECT_EQ(w.values, (std::vector<int> { 2, 20, 201, 2015 }));
     EXPECT_EQ(w.spin->text(), QStringLiteral("2015"));
 }
 
@@ -87,10 +87,20 @@ TEST(SpinEdit, ValueReadsTheTypedIntegerUnclampedOrTheMinimum)
         int value;
     };
     const Row rows[] = {
-        {1900, 2500, "3000", 3000}, {1900, 2500, "2", 2},   {1, 12, "13", 13}, {1, 12, "-5", -5},
-        {1, 12, "+7", 7},           {1, 12, "007", 7},      {1, 12, "", 1},    {1, 12, "-", 1},
-        {1, 12, "+", 1},            {1, 12, "1.5", 1},      {1, 12, "ab", 1},  {1900, 2500, "1 2", 1900},
-        {1900, 2500, "+-1", 1900},  {1900, 2500, " 12", 1900},
+        { 1900, 2500, "3000", 3000 },
+        { 1900, 2500, "2", 2 },
+        { 1, 12, "13", 13 },
+        { 1, 12, "-5", -5 },
+        { 1, 12, "+7", 7 },
+        { 1, 12, "007", 7 },
+        { 1, 12, "", 1 },
+        { 1, 12, "-", 1 },
+        { 1, 12, "+", 1 },
+        { 1, 12, "1.5", 1 },
+        { 1, 12, "ab", 1 },
+        { 1900, 2500, "1 2", 1900 },
+        { 1900, 2500, "+-1", 1900 },
+        { 1900, 2500, " 12", 1900 },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
@@ -109,10 +119,16 @@ TEST(SpinEdit, LeavingRewritesAnOutOfRangeIntegerAsTheNearerBound)
         const char* afterLeaving;
     };
     const Row rows[] = {
-        {1900, 2500, "1850", "1900"}, {1900, 2500, "3000", "2500"}, {1900, 2500, "-1", "1900"},
-        {1, 12, "13", "12"},          {1, 12, "0", "1"},            {1, 12, "", ""},
-        {1, 12, "-", "-"},            {1, 12, "+", "+"},            {1, 12, "+7", "+7"},
-        {1, 12, "07", "07"},
+        { 1900, 2500, "1850", "1900" },
+        { 1900, 2500, "3000", "2500" },
+        { 1900, 2500, "-1", "1900" },
+        { 1, 12, "13", "12" },
+        { 1, 12, "0", "1" },
+        { 1, 12, "", "" },
+        { 1, 12, "-", "-" },
+        { 1, 12, "+", "+" },
+        { 1, 12, "+7", "+7" },
+        { 1, 12, "07", "07" },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.typed);
@@ -124,7 +140,8 @@ TEST(SpinEdit, LeavingRewritesAnOutOfRangeIntegerAsTheNearerBound)
         const QString expected = QString::fromLatin1(row.afterLeaving);
         EXPECT_EQ(w.spin->text(), expected);
         // Only a rewrite is a change of the text.
-        const QStringList expectedChanges = expected == QLatin1String(row.typed) ? QStringList{} : QStringList{expected};
+        const QStringList expectedChanges
+            = expected == QLatin1String(row.typed) ? QStringList {} : QStringList { expected };
         EXPECT_EQ(w.texts, expectedChanges);
     }
 }
@@ -137,7 +154,7 @@ TEST(SpinEdit, LeavingWith1850RewritesTheYearTo1900AndReportsIt)
 
     w.leave();
 
-    EXPECT_EQ(w.values, std::vector<int>{1900});
+    EXPECT_EQ(w.values, std::vector<int> { 1900 });
 }
 
 TEST(SpinEdit, AnEmptiedMonthReadsOneStaysEmptyAndStepsUpToTwo)
@@ -153,7 +170,7 @@ TEST(SpinEdit, AnEmptiedMonthReadsOneStaysEmptyAndStepsUpToTwo)
 
     QTest::mouseClick(w.up, Qt::LeftButton);
     EXPECT_EQ(w.spin->text(), QStringLiteral("2"));
-    EXPECT_EQ(w.values, std::vector<int>{2});
+    EXPECT_EQ(w.values, std::vector<int> { 2 });
 }
 
 TEST(SpinEdit, StepsByOneStopAtTheBoundsAndReportOnlyRealChanges)
@@ -165,16 +182,23 @@ TEST(SpinEdit, StepsByOneStopAtTheBoundsAndReportOnlyRealChanges)
         const char* after;
     };
     const Row rows[] = {
-        {1900, 2500, "2499", +1, "2500"}, {1900, 2500, "2500", +1, "2500"}, {1900, 2500, "1900", -1, "1900"},
-        {1900, 2500, "1901", -1, "1900"}, {1, 12, "", +1, "2"},             {1, 12, "", -1, "1"},
-        {1, 12, "-", +1, "2"},            {1, 12, "13", -1, "12"},          {1, 12, "12", +1, "12"},
-        {1, 12, "1", -1, "1"},            {1, 12, "0", +1, "1"},
+        { 1900, 2500, "2499", +1, "2500" },
+        { 1900, 2500, "2500", +1, "2500" },
+        { 1900, 2500, "1900", -1, "1900" },
+        { 1900, 2500, "1901", -1, "1900" },
+        { 1, 12, "", +1, "2" },
+        { 1, 12, "", -1, "1" },
+        { 1, 12, "-", +1, "2" },
+        { 1, 12, "13", -1, "12" },
+        { 1, 12, "12", +1, "12" },
+        { 1, 12, "1", -1, "1" },
+        { 1, 12, "0", +1, "1" },
     };
     enum class Input { Button, ArrowKey };
-    for (const Input input : {Input::Button, Input::ArrowKey}) {
+    for (const Input input : { Input::Button, Input::ArrowKey }) {
         for (const Row& row : rows) {
             SCOPED_TRACE(std::string(row.start) + (row.direction > 0 ? " up" : " down")
-                         + (input == Input::Button ? " by button" : " by key"));
+                + (input == Input::Button ? " by button" : " by key"));
             SpinEditWindow w(row.minimum, row.maximum, 4);
             w.typeOver(QString::fromLatin1(row.start));
 
@@ -185,7 +209,7 @@ TEST(SpinEdit, StepsByOneStopAtTheBoundsAndReportOnlyRealChanges)
 
             const QString after = QString::fromLatin1(row.after);
             EXPECT_EQ(w.spin->text(), after);
-            EXPECT_EQ(w.texts, after == QLatin1String(row.start) ? QStringList{} : QStringList{after});
+            EXPECT_EQ(w.texts, after == QLatin1String(row.start) ? QStringList {} : QStringList { after });
         }
     }
 }
@@ -201,14 +225,14 @@ TEST(SpinEdit, HoldingTheUpButtonAt2499StopsAt2500WithOneChange)
         QTest::mouseClick(w.up, Qt::LeftButton);
 
     EXPECT_EQ(w.spin->text(), QStringLiteral("2500"));
-    EXPECT_EQ(w.values, std::vector<int>{2500});
+    EXPECT_EQ(w.values, std::vector<int> { 2500 });
 }
 
 TEST(SpinEdit, AHeldButtonRepeatsAfter400MsThenEvery100Ms)
 {
     SpinEditWindow w(1900, 2500, 4);
     w.spin->setValue(1900);
-    for (QToolButton* button : {w.up, w.down}) {
+    for (QToolButton* button : { w.up, w.down }) {
         EXPECT_TRUE(button->autoRepeat());
         EXPECT_EQ(button->autoRepeatDelay(), 400);
         EXPECT_EQ(button->autoRepeatInterval(), 100);
@@ -230,8 +254,8 @@ TEST(SpinEdit, RefusesEnterAndOtherCharactersWithABeepKeepingTheText)
         Qt::Key key;
         char text;
     };
-    const Row rows[] = {{Qt::Key_Return, '\r'}, {Qt::Key_Enter, '\r'}, {Qt::Key_A, 'a'},
-                        {Qt::Key_Space, ' '},   {Qt::Key_Asterisk, '*'}, {Qt::Key_E, 'e'}};
+    const Row rows[] = { { Qt::Key_Return, '\r' }, { Qt::Key_Enter, '\r' }, { Qt::Key_A, 'a' }, { Qt::Key_Space, ' ' },
+        { Qt::Key_Asterisk, '*' }, { Qt::Key_E, 'e' } };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.text);
         SpinEditWindow w(1900, 2500, 4);
@@ -286,7 +310,7 @@ TEST(SpinEdit, TypingAndPastingStopAtTheMaximumLength)
     QTest::keyClick(year.text, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(year.text, Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(year.spin->text(), QStringLiteral("9876"));
-    EXPECT_EQ(year.values, std::vector<int>{9876});
+    EXPECT_EQ(year.values, std::vector<int> { 9876 });
 }
 
 TEST(SpinEdit, SetValueClampsAndReportsChangesBeforeTheBoxIsShown)
@@ -301,7 +325,7 @@ TEST(SpinEdit, SetValueClampsAndReportsChangesBeforeTheBoxIsShown)
     spin.setValue(2500);
     spin.setValue(12);
 
-    EXPECT_EQ(texts, (QStringList{QStringLiteral("2024"), QStringLiteral("2500"), QStringLiteral("1900")}));
+    EXPECT_EQ(texts, (QStringList { QStringLiteral("2024"), QStringLiteral("2500"), QStringLiteral("1900") }));
     EXPECT_EQ(spin.value(), 1900);
 }
 

@@ -16,8 +16,7 @@ namespace {
 // changed().
 class ShownTrackBar {
 public:
-    ShownTrackBar(int minimum, int maximum, int position)
-        : bar(minimum, maximum, position)
+    ShownTrackBar(int minimum, int maximum, int position) : bar(minimum, maximum, position)
     {
         QObject::connect(&bar, &TrackBar::changed, &bar, [this] { reported.push_back(bar.position()); });
         bar.resize(177, 25);
@@ -76,10 +75,17 @@ TEST(TrackBar, KeysStepAndReportEveryPressAlsoAtTheBounds)
         int after;
     };
     const Row rows[] = {
-        {2, 10, Qt::Key_Right, 11},     {2, 10, Qt::Key_Left, 9},        {2, 10, Qt::Key_PageUp, 12},
-        {2, 10, Qt::Key_PageDown, 8},   {2, 100, Qt::Key_Right, 100},    {20, 20, Qt::Key_Left, 20},
-        {20, 99, Qt::Key_PageUp, 100},  {20, 100, Qt::Key_PageUp, 100},  {20, 21, Qt::Key_PageDown, 20},
-        {20, 20, Qt::Key_PageDown, 20}, {1, 1, Qt::Key_Left, 1},
+        { 2, 10, Qt::Key_Right, 11 },
+        { 2, 10, Qt::Key_Left, 9 },
+        { 2, 10, Qt::Key_PageUp, 12 },
+        { 2, 10, Qt::Key_PageDown, 8 },
+        { 2, 100, Qt::Key_Right, 100 },
+        { 20, 20, Qt::Key_Left, 20 },
+        { 20, 99, Qt::Key_PageUp, 100 },
+        { 20, 100, Qt::Key_PageUp, 100 },
+        { 20, 21, Qt::Key_PageDown, 20 },
+        { 20, 20, Qt::Key_PageDown, 20 },
+        { 1, 1, Qt::Key_Left, 1 },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::to_string(row.position) + " key " + std::to_string(row.key));
@@ -87,7 +93,7 @@ TEST(TrackBar, KeysStepAndReportEveryPressAlsoAtTheBounds)
         QTest::keyClick(&shown.bar, row.key);
         EXPECT_EQ(shown.bar.position(), row.after);
         // One report, made once the new position is in place.
-        EXPECT_EQ(shown.reported, std::vector<int>{row.after});
+        EXPECT_EQ(shown.reported, std::vector<int> { row.after });
     }
 }
 
@@ -98,7 +104,7 @@ TEST(TrackBar, AClickInTheChannelStepsTwoTowardTheClick)
         bool rightOfHandle;
         int after;
     };
-    const Row rows[] = {{10, true, 12}, {10, false, 8}, {99, true, 100}};
+    const Row rows[] = { { 10, true, 12 }, { 10, false, 8 }, { 99, true, 100 } };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.position);
         ShownTrackBar shown(2, 100, row.position);

@@ -91,7 +91,8 @@ TEST(CalendarDrawing, WorkedExampleTextsPositionsAndColours)
 
     const CanvasCall title = texts[31];
     EXPECT_EQ(title.text, "3");
-    EXPECT_EQ(std::tuple(title.x, title.y, title.color, title.fontHeight), std::tuple(74, 0, monthColor, -20)); // (154 - 6) / 2
+    EXPECT_EQ(std::tuple(title.x, title.y, title.color, title.fontHeight),
+        std::tuple(74, 0, monthColor, -20)); // (154 - 6) / 2
 
     const char* labels[7] = { "SUN", "MON", "TUE", "WED", "THU", "FRI", "SAT" };
     const int labelX[7] = { 2, 24, 46, 68, 90, 112, 134 }; // (22 - 18 + 1) / 2 into each cell
@@ -119,7 +120,10 @@ struct CountCase {
     std::size_t lines, texts;
 };
 
-void PrintTo(const CountCase& c, std::ostream* os) { *os << "ptn " << c.ptn << " tukiiti " << c.tukiiti; }
+void PrintTo(const CountCase& c, std::ostream* os)
+{
+    *os << "ptn " << c.ptn << " tukiiti " << c.tukiiti;
+}
 
 class DrawingCountsTest : public ::testing::TestWithParam<CountCase> {};
 
@@ -163,7 +167,10 @@ struct TitleCase {
     int tukiiti, montrack, xtrack, expectedX;
 };
 
-void PrintTo(const TitleCase& c, std::ostream* os) { *os << "tukiiti " << c.tukiiti; }
+void PrintTo(const TitleCase& c, std::ostream* os)
+{
+    *os << "tukiiti " << c.tukiiti;
+}
 
 class TitlePositionTest : public ::testing::TestWithParam<TitleCase> {};
 

@@ -1,5 +1,5 @@
-#include "support/WorkedExample.h"
 #include "support/FixedWidthMeasurer.h"
+#include "support/WorkedExample.h"
 
 #include "layout/CalendarGeometry.h"
 #include "layout/Errors.h"
@@ -62,7 +62,7 @@ INSTANTIATE_TEST_SUITE_P(Tracks, CalendarLengthsTest,
     ::testing::Values(LengthCase { 13, 10, 10, 20, 8, 10, 35, 22, 23, 154, 173 },
         LengthCase { 14, 10, 10, 20, 9, 11, 36, 22, 24, 154, 180 },
         LengthCase { 15, 10, 10, 20, 10, 12, 37, 22, 25, 154, 187 },
-        LengthCase { 12, 2, 1, 20, 8, 10, 35, 14, 13, 98, 113 },      // all tracks at their minimum
+        LengthCase { 12, 2, 1, 20, 8, 10, 35, 14, 13, 98, 113 },            // all tracks at their minimum
         LengthCase { 12, 100, 100, 100, 8, 10, 115, 112, 112, 784, 787 })); // and at their maximum
 
 TEST(CalendarGeometry, LengthsNeedNoValidDate)

@@ -39,7 +39,10 @@ protected:
 
 } // namespace
 
-void PrintTo(const Holiday& h, std::ostream* os) { *os << h.month << '/' << h.day << ' ' << h.name; }
+void PrintTo(const Holiday& h, std::ostream* os)
+{
+    *os << h.month << '/' << h.day << ' ' << h.name;
+}
 
 TEST_F(JapaneseHolidaysData, TheWholeListIsThere)
 {
@@ -71,7 +74,8 @@ TEST_F(JapaneseHolidaysData, EveryDateAndEveryMonthMaskMatchTheList)
                 if (it != names.end())
                     expectedMask |= std::uint32_t { 1 } << day;
                 const std::chrono::year_month_day date { std::chrono::year { year },
-                    std::chrono::month { static_cast<unsigned>(month) }, std::chrono::day { static_cast<unsigned>(day) } };
+                    std::chrono::month { static_cast<unsigned>(month) },
+                    std::chrono::day { static_cast<unsigned>(day) } };
                 if (!date.ok())
                     continue;
                 const std::optional<std::string> name = japaneseHolidayName(year, month, day);

@@ -11,7 +11,10 @@ struct MonthCase {
     int year, month, firstcol, daycount;
 };
 
-void PrintTo(const MonthCase& c, std::ostream* os) { *os << c.year << '-' << c.month; }
+void PrintTo(const MonthCase& c, std::ostream* os)
+{
+    *os << c.year << '-' << c.month;
+}
 
 class MonthFactsTest : public ::testing::TestWithParam<MonthCase> {};
 
@@ -29,13 +32,9 @@ INSTANTIATE_TEST_SUITE_P(Calendar, MonthFactsTest,
         MonthCase { 2000, 2, 2, 29 },               // divisible by 400
         MonthCase { 2015, 2, 0, 28 },               // fills exactly four rows
         MonthCase { 2020, 2, 6, 29 },               // leap year starting on Saturday
-        MonthCase { 2100, 2, 1, 28 },
-        MonthCase { 2400, 2, 2, 29 },
-        MonthCase { 2500, 2, 1, 28 },
-        MonthCase { 2026, 12, 2, 31 },
-        MonthCase { 1, 1, 1, 31 },                  // 0001-01-01 is a Monday
-        MonthCase { 9999, 12, 3, 31 },
-        MonthCase { 2024, 4, 1, 30 }));
+        MonthCase { 2100, 2, 1, 28 }, MonthCase { 2400, 2, 2, 29 }, MonthCase { 2500, 2, 1, 28 },
+        MonthCase { 2026, 12, 2, 31 }, MonthCase { 1, 1, 1, 31 }, // 0001-01-01 is a Monday
+        MonthCase { 9999, 12, 3, 31 }, MonthCase { 2024, 4, 1, 30 }));
 
 TEST(MonthFactsErrors, ImpossibleDatesRaiseConvertError)
 {

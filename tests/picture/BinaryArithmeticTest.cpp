@@ -16,8 +16,8 @@ TEST(MulDiv, RoundsHalvesAwayFromZero)
         int a, b, c, expected;
     };
     for (const Case& c : { Case { 154, 28000, 800, 5390 }, Case { 167, 21000, 600, 5845 }, Case { 1, 3, 2, 2 },
-             Case { -1, 3, 2, -2 }, Case { 1, -3, -2, 2 }, Case { 1, 1, 3, 0 }, Case { 2, 1, 3, 1 }, Case { 5, 7, 0, -1 },
-             Case { 2000000000, 2000000000, 2000000000, 2000000000 },
+             Case { -1, 3, 2, -2 }, Case { 1, -3, -2, 2 }, Case { 1, 1, 3, 0 }, Case { 2, 1, 3, 1 },
+             Case { 5, 7, 0, -1 }, Case { 2000000000, 2000000000, 2000000000, 2000000000 },
              // A result beyond 32 bits is -1, as a zero divisor is.
              Case { 2000000000, 2, 1, -1 }, Case { -2000000000, 2, 1, -1 } })
         EXPECT_EQ(mulDiv(c.a, c.b, c.c), c.expected) << c.a << "*" << c.b << "/" << c.c;
@@ -28,9 +28,9 @@ TEST(DivideRounded, HalvesGoAwayFromZeroOnBothSides)
     struct Case {
         std::int64_t n, d, expected;
     };
-    for (const Case& c : { Case { 10, 3, 3 }, Case { 20, 6, 3 }, Case { 5, 2, 3 }, Case { -5, 2, -3 }, Case { 5, -2, -3 },
-             Case { -5, -2, 3 }, Case { -10, 3, -3 }, Case { -40, 6, -7 }, Case { 0, 7, 0 }, Case { 1, 3, 0 },
-             Case { 6000000000, 4, 1500000000 } })
+    for (const Case& c : { Case { 10, 3, 3 }, Case { 20, 6, 3 }, Case { 5, 2, 3 }, Case { -5, 2, -3 },
+             Case { 5, -2, -3 }, Case { -5, -2, 3 }, Case { -10, 3, -3 }, Case { -40, 6, -7 }, Case { 0, 7, 0 },
+             Case { 1, 3, 0 }, Case { 6000000000, 4, 1500000000 } })
         EXPECT_EQ(divideRounded(c.n, c.d), c.expected) << c.n << "/" << c.d;
 }
 
@@ -85,10 +85,9 @@ TEST(ObjectTable, EachNewObjectTakesTheLowestFreeSlot)
     const std::vector<Case> cases {
         { "from slot 0", 0, { { true, 0 }, { true, 1 }, { false, 0 }, { true, 0 }, { true, 2 } }, 3 },
         // The enhanced-metafile recorder keeps slot 0 for the metafile itself.
-        { "slot 0 reserved", 1,
-            { { true, 1 }, { true, 2 }, { false, 1 }, { false, 0 }, { true, 1 }, { true, 3 } }, 4 },
-        { "freeing everything keeps the size", 0,
-            { { true, 0 }, { true, 1 }, { false, 1 }, { false, 0 }, { true, 0 } }, 2 },
+        { "slot 0 reserved", 1, { { true, 1 }, { true, 2 }, { false, 1 }, { false, 0 }, { true, 1 }, { true, 3 } }, 4 },
+        { "freeing everything keeps the size", 0, { { true, 0 }, { true, 1 }, { false, 1 }, { false, 0 }, { true, 0 } },
+            2 },
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

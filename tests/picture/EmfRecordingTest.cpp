@@ -37,14 +37,14 @@ struct Recording {
 Recording record(const CalendarSettings& s, const ColorResolver& colors = plainColors)
 {
     const CalendarGeometry g = calendarGeometry(s, sixPixelDigits);
-    EmfRecorder recorder(g.picwidth, g.picheight, referenceDevicePixels, referenceDeviceMillimeters, sixPixelDigits, colors);
+    EmfRecorder recorder(
+        g.picwidth, g.picheight, referenceDevicePixels, referenceDeviceMillimeters, sixPixelDigits, colors);
     drawCalendar(recorder, s, g);
     Picture p = Picture::fromEmfBytes(recorder.close());
     return { recorder.document(), p };
 }
 
-template <class T>
-std::vector<T> recordsOf(const EmfDocument& d)
+template <class T> std::vector<T> recordsOf(const EmfDocument& d)
 {
     std::vector<T> out;
     for (const auto& r : d.records)
@@ -70,8 +70,8 @@ TEST(EmfRecorder, HeaderCountsMatchTheBytes)
     const Recording r = record(march1998());
     const auto bytes = r.picture.bytes();
     const ByteReader b(bytes);
-    EXPECT_EQ(b.u32(emf::Record::type), 1u);              // header record
-    EXPECT_EQ(b.u32(emf::Record::size), 108u);            // its size
+    EXPECT_EQ(b.u32(emf::Record::type), 1u);               // header record
+    EXPECT_EQ(b.u32(emf::Record::size), 108u);             // its size
     EXPECT_EQ(b.u32(emf::Header::signature), 0x464D4520u); // " EMF"
     EXPECT_EQ(b.u32(emf::Header::version), 0x00010000u);
     EXPECT_EQ(b.u32(emf::Header::bytes), bytes.size());
@@ -153,7 +153,7 @@ TEST(EmfRecorder, TextColoursAndSystemColourResolution)
     const Recording r = record(s, [](TColor c) { return isSystemColor(c) ? 0x123456u : c; });
     const auto colours = recordsOf<EmfSetTextColor>(r.document);
     ASSERT_GE(colours.size(), 3u);
-    EXPECT_EQ(colours[0].color, clRed);      // day 1 is a Sunday
+    EXPECT_EQ(colours[0].color, clRed);     // day 1 is a Sunday
     EXPECT_EQ(colours[1].color, 0x123456u); // day 2 in the resolved window-text colour
     EXPECT_EQ(colours.back().color, 0x00FF00u);
 }
@@ -273,7 +273,9 @@ TEST(EmfRecorder, NoRecordingForUnusableSizes)
              Case { "a frame beyond 32 bits", 1 << 20, 10, { 1, 1 }, { 1000000, 1 } },
          })
         EXPECT_TRUE(throwsWithMessage<EOutOfResources>(
-            [&] { EmfRecorder(c.widthPx, c.heightPx, c.devicePixels, c.deviceMillimeters, sixPixelDigits, plainColors); },
+            [&] {
+                EmfRecorder(c.widthPx, c.heightPx, c.devicePixels, c.deviceMillimeters, sixPixelDigits, plainColors);
+            },
             "ｼｽﾃﾑ ﾘｿｰｽが足りません"))
             << c.what;
     // The largest picture on the reference screen still records.

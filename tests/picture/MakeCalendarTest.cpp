@@ -23,7 +23,10 @@ struct FitCase {
     BoxSize box;
 };
 
-void PrintTo(const FitCase& c, std::ostream* os) { *os << c.width << 'x' << c.height; }
+void PrintTo(const FitCase& c, std::ostream* os)
+{
+    *os << c.width << 'x' << c.height;
+}
 
 class PreviewFitTest : public ::testing::TestWithParam<FitCase> {};
 
@@ -35,10 +38,10 @@ TEST_P(PreviewFitTest, LargestBoxOfThePictureProportions)
 
 INSTANTIATE_TEST_SUITE_P(Boxes, PreviewFitTest,
     ::testing::Values(FitCase { 154, 167, { 193, 210 } }, // narrower than 4:3: full height
-        FitCase { 400, 300, { 280, 210 } },                // exactly 4:3 fills the area
-        FitCase { 401, 300, { 280, 209 } },                // a hair wider: full width
-        FitCase { 784, 113, { 280, 40 } },                 // wide cells, low rows
-        FitCase { 98, 787, { 26, 210 } },                  // tall
+        FitCase { 400, 300, { 280, 210 } },               // exactly 4:3 fills the area
+        FitCase { 401, 300, { 280, 209 } },               // a hair wider: full width
+        FitCase { 784, 113, { 280, 40 } },                // wide cells, low rows
+        FitCase { 98, 787, { 26, 210 } },                 // tall
         FitCase { 3, 4, { 157, 210 } }));
 
 TEST(MakeCalendar, WorkedExampleGivesPictureBoxAndReadouts)
@@ -61,8 +64,8 @@ TEST(MakeCalendar, MakingTwiceGivesTheSameResult)
     const MadeCalendar b = makeCalendar(march1998(), sixPixelDigits, referenceScreen);
     EXPECT_EQ(a.previewBox, b.previewBox);
     EXPECT_EQ(a.readout, b.readout);
-    EXPECT_TRUE(std::equal(a.picture.bytes().begin(), a.picture.bytes().end(), b.picture.bytes().begin(),
-        b.picture.bytes().end()));
+    EXPECT_TRUE(std::equal(
+        a.picture.bytes().begin(), a.picture.bytes().end(), b.picture.bytes().begin(), b.picture.bytes().end()));
 }
 
 TEST(MakeCalendar, FailuresComeBeforeAnythingIsHandedOn)

@@ -2,8 +2,8 @@
 
 #include "picture/emf/EmfReader.h"
 #include "picture/emf/EmfWriter.h"
-#include "picture/qt/Fonts.h"
 #include "picture/player/PicturePlayer.h"
+#include "picture/qt/Fonts.h"
 
 #include <QImage>
 #include <QPainter>
@@ -34,11 +34,23 @@ QImage playInto(std::span<const std::uint8_t> bytes, QSize size)
     return image;
 }
 
-QImage playInto(const Picture& picture, QSize size) { return playInto(picture.bytes(), size); }
+QImage playInto(const Picture& picture, QSize size)
+{
+    return playInto(picture.bytes(), size);
+}
 
-bool isReddish(QRgb c) { return qRed(c) > 160 && qGreen(c) < 110 && qBlue(c) < 110; }
-bool isBluish(QRgb c) { return qBlue(c) > 160 && qRed(c) < 110 && qGreen(c) < 110; }
-bool isDrawn(QRgb c) { return c != qRgb(255, 255, 255); }
+bool isReddish(QRgb c)
+{
+    return qRed(c) > 160 && qGreen(c) < 110 && qBlue(c) < 110;
+}
+bool isBluish(QRgb c)
+{
+    return qBlue(c) > 160 && qRed(c) < 110 && qGreen(c) < 110;
+}
+bool isDrawn(QRgb c)
+{
+    return c != qRgb(255, 255, 255);
+}
 
 int countIn(const QImage& image, QRect area, bool (*test)(QRgb))
 {
@@ -60,7 +72,8 @@ TEST(PicturePlayer, DrawsRulesAndRedSundaysWhereTheyWereRecorded)
 
     // Every row rule is a blue line across the picture.
     for (int i = 0; i < 6; ++i)
-        EXPECT_GT(countIn(image, QRect(0, g.gridtop + i * g.cellheight, g.picwidth, 1), isBluish), g.picwidth * 9 / 10) << i;
+        EXPECT_GT(countIn(image, QRect(0, g.gridtop + i * g.cellheight, g.picwidth, 1), isBluish), g.picwidth * 9 / 10)
+            << i;
     // Red in the Sunday column of the first row (day 1) and of the "SUN" label, none in Monday's.
     const QRect sundayCell(1, g.gridtop + 1, g.cellwidth - 2, g.cellheight - 2);
     EXPECT_GT(countIn(image, sundayCell, isReddish), 5);
@@ -98,16 +111,17 @@ std::vector<std::uint8_t> calendarBytes()
 // What playing left on a white image of the picture's size.
 struct Played {
     QSize size;
-    int drawn = 0;  // pixels that are no longer white
-    int red = 0;    // of those, the red of the Sunday numbers
-    int blue = 0;   // and the blue of the rules
+    int drawn = 0; // pixels that are no longer white
+    int red = 0;   // of those, the red of the Sunday numbers
+    int blue = 0;  // and the blue of the rules
 };
 
 Played play(const std::vector<std::uint8_t>& bytes)
 {
     const QImage image = playInto(bytes, pictureSize);
     const QRect all(QPoint(0, 0), pictureSize);
-    return { image.size(), countIn(image, all, isDrawn), countIn(image, all, isReddish), countIn(image, all, isBluish) };
+    return { image.size(), countIn(image, all, isDrawn), countIn(image, all, isReddish),
+        countIn(image, all, isBluish) };
 }
 
 std::uint32_t get32(const std::vector<std::uint8_t>& b, std::size_t at)
@@ -196,10 +210,13 @@ struct Poke {
     const char* name;
     std::size_t offset; // into the first text record
     std::uint32_t value;
-    bool readingStops;  // the record's framing is broken, so nothing after it plays
+    bool readingStops; // the record's framing is broken, so nothing after it plays
 };
 
-void PrintTo(const Poke& p, std::ostream* os) { *os << p.name; }
+void PrintTo(const Poke& p, std::ostream* os)
+{
+    *os << p.name;
+}
 
 class HostileTextFieldTest : public ::testing::TestWithParam<Poke> {};
 

@@ -54,9 +54,9 @@ TEST(PictureSaving, ReplacesAnExistingFile)
 }
 
 struct UncreatableCase {
-    const char* name;      // what stands in the way
-    const char* file;      // the name saved to, under the temporary folder
-    bool stopsRootToo;     // permissions do not stop root
+    const char* name;  // what stands in the way
+    const char* file;  // the name saved to, under the temporary folder
+    bool stopsRootToo; // permissions do not stop root
     std::function<void(const QDir&)> prepare;
 };
 
@@ -102,8 +102,7 @@ TEST(PictureSaving, AFullDiskLeavesTheOldFileIntactAndNoPartialFile)
         QFile filler(dir.filePath("filler"));
         ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
         const QByteArray block(1024, 'f');
-        while (filler.write(block) == block.size() && filler.flush()) {
-        }
+        while (filler.write(block) == block.size() && filler.flush()) {}
     }
     const auto failed = fixtures::throwsWithMessage<EWriteError>(
         [&] { savePicture(march1998(), saveTargetFor(path.toStdString())); }, "ｽﾄﾘｰﾑへの書き込みｴﾗｰ");

@@ -20,8 +20,8 @@ TEST(PlaceableWmf, WorkedExampleHeaderBytes)
     ASSERT_EQ(std::pair(p.widthPx(), p.heightPx()), std::pair(154, 167));
     ASSERT_EQ(std::pair(p.widthHmm(), p.heightHmm()), std::pair(5390, 5845));
     const auto bytes = pictureBytesFor(p, PictureFormat::PlaceableWmf);
-    const std::vector<std::uint8_t> expected { 0xD7, 0xCD, 0xC6, 0x9A, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x0E,
-        0x15, 0xD5, 0x16, 0xEC, 0x09, 0x00, 0x00, 0x00, 0x00, 0x26, 0x5D };
+    const std::vector<std::uint8_t> expected { 0xD7, 0xCD, 0xC6, 0x9A, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x0E, 0x15,
+        0xD5, 0x16, 0xEC, 0x09, 0x00, 0x00, 0x00, 0x00, 0x26, 0x5D };
     ASSERT_GE(bytes.size(), 22u);
     EXPECT_EQ(std::vector<std::uint8_t>(bytes.begin(), bytes.begin() + 22), expected);
 }
@@ -34,8 +34,8 @@ TEST(PlaceableWmf, HeaderChecksumSizesAndObjectTableAgree)
         ScreenMetrics screen;
         int ptn;
     };
-    for (const Case& c : { Case { referenceScreen, 0 }, Case { referenceScreen, 1 }, Case { { 1024, 768, 361, 271 }, 2 },
-             Case { coarseScreen, 0 } }) {
+    for (const Case& c : { Case { referenceScreen, 0 }, Case { referenceScreen, 1 },
+             Case { { 1024, 768, 361, 271 }, 2 }, Case { coarseScreen, 0 } }) {
         SCOPED_TRACE(testing::Message() << c.screen.widthPx << "x" << c.screen.heightPx << " ptn " << c.ptn);
         const auto bytes = pictureBytesFor(marchPicture(c.screen, c.ptn), PictureFormat::PlaceableWmf);
         const ByteReader r(bytes);

@@ -10,7 +10,10 @@ struct NameCase {
     PictureFormat format;
 };
 
-void PrintTo(const NameCase& c, std::ostream* os) { *os << c.typed; }
+void PrintTo(const NameCase& c, std::ostream* os)
+{
+    *os << c.typed;
+}
 
 class SaveTargetTest : public ::testing::TestWithParam<NameCase> {};
 
@@ -29,8 +32,7 @@ INSTANTIATE_TEST_SUITE_P(Names, SaveTargetTest,
         NameCase { "/home/u/my.cal/may", "/home/u/my.cal/may", PictureFormat::Emf },
         NameCase { "/home/u/cal/may.", "/home/u/cal/may.", PictureFormat::Emf },
         NameCase { "/home/u/cal/may.wmf.bak", "/home/u/cal/may.wmf.bak", PictureFormat::Emf },
-        NameCase { "may", "may.wmf", PictureFormat::PlaceableWmf },
-        NameCase { "./may", "./may", PictureFormat::Emf },
+        NameCase { "may", "may.wmf", PictureFormat::PlaceableWmf }, NameCase { "./may", "./may", PictureFormat::Emf },
         NameCase { "/home/u/cal/may.svg", "/home/u/cal/may.svg", PictureFormat::Svg },
         NameCase { "/home/u/cal/may.PDF", "/home/u/cal/may.PDF", PictureFormat::Pdf },
         NameCase { "/home/u/cal/may.Png", "/home/u/cal/may.Png", PictureFormat::Png },

@@ -23,8 +23,7 @@ EmfDocument handMade(std::vector<EmfRecord> records)
     return d;
 }
 
-template <class Record>
-EmfRecord rec(Record r)
+template <class Record> EmfRecord rec(Record r)
 {
     return EmfRecord(std::in_place_type<Record>, std::move(r));
 }
@@ -154,9 +153,9 @@ TEST(WmfConverter, FaceNamesAndTextsInCodePage932)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const auto wmf = convertToWmf(
-            handMade({ fontNamed(1, c.face), rec(EmfSelectObject { 1 }), textOf(c.text, c.advances) }),
-            WmfConversion { 100, 50, 100, 50 });
+        const auto wmf
+            = convertToWmf(handMade({ fontNamed(1, c.face), rec(EmfSelectObject { 1 }), textOf(c.text, c.advances) }),
+                WmfConversion { 100, 50, 100, 50 });
         const WmfView v = viewWmf(wmf);
         ASSERT_TRUE(v.walkedToTheEnd);
         const auto fonts = recordsOf(v, WmfFunction::CreateFontIndirect);
@@ -173,8 +172,8 @@ TEST(WmfConverter, FaceNamesAndTextsInCodePage932)
 TEST(WmfConverter, PixelsBecomeLogicalUnitsWithoutRoundingDrift)
 {
     // 3 pixels to 10 units: advances of 1 pixel each land at 3, 7, 10, 13 ...
-    const auto wmf = convertToWmf(handMade({ textOf(u"1234567", { 1, 1, 1, 1, 1, 1, 1 }), rec(EmfLineTo { 3, 6 }),
-                                      rec(EmfLineTo { -1, -2 }) }),
+    const auto wmf = convertToWmf(
+        handMade({ textOf(u"1234567", { 1, 1, 1, 1, 1, 1, 1 }), rec(EmfLineTo { 3, 6 }), rec(EmfLineTo { -1, -2 }) }),
         WmfConversion { 3, 6, 10, 20 });
     const WmfView v = viewWmf(wmf);
     const auto texts = textsOf(v);
@@ -254,7 +253,7 @@ TEST(WmfConverter, WhatTheFormatCannotHoldFailsTheConversion)
         { "no end record", unended, square },
     };
     for (const Case& c : cases)
-        EXPECT_TRUE(throwsWithMessage<EOutOfResources>([&] { convertToWmf(c.document, c.conversion); },
-            "ｼｽﾃﾑ ﾘｿｰｽが足りません"))
+        EXPECT_TRUE(throwsWithMessage<EOutOfResources>(
+            [&] { convertToWmf(c.document, c.conversion); }, "ｼｽﾃﾑ ﾘｿｰｽが足りません"))
             << c.what;
 }

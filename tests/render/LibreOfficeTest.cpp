@@ -17,8 +17,14 @@ namespace {
 const QString renderer = QStringLiteral(PLUVANE_RENDER_PATH);
 const QStringList march1998 { "--year", "1998", "--month", "3", "--screen", "800x600:280x210", "--quiet" };
 
-bool isDark(QRgb c) { return qRed(c) < 100 && qGreen(c) < 100 && qBlue(c) < 100; }
-bool isRed(QRgb c) { return qRed(c) > 170 && qGreen(c) < 100 && qBlue(c) < 100; }
+bool isDark(QRgb c)
+{
+    return qRed(c) < 100 && qGreen(c) < 100 && qBlue(c) < 100;
+}
+bool isRed(QRgb c)
+{
+    return qRed(c) > 170 && qGreen(c) < 100 && qBlue(c) < 100;
+}
 
 // The smallest rectangle holding everything that is not white.
 QRect drawnArea(const QImage& image)
@@ -43,8 +49,9 @@ TEST_P(LibreOfficeImport, DrawsAtTrueSizeWithRedSundaysAndRules)
     QTemporaryDir dir;
     const QString name = QString("march.%1").arg(GetParam());
     ASSERT_EQ(runProgram(renderer, march1998 + QStringList { "-o", dir.filePath(name) }).status, 0);
-    const auto converted = runProgram(soffice, { "-env:UserInstallation=file://" + dir.filePath("profile"), "--headless",
-                                                   "--convert-to", "png", "--outdir", dir.path(), dir.filePath(name) });
+    const auto converted = runProgram(soffice,
+        { "-env:UserInstallation=file://" + dir.filePath("profile"), "--headless", "--convert-to", "png", "--outdir",
+            dir.path(), dir.filePath(name) });
     const QImage page(dir.filePath("march.png"));
     ASSERT_FALSE(page.isNull()) << converted.err.toStdString();
     const QImage image = page.convertToFormat(QImage::Format_RGB32);

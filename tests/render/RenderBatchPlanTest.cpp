@@ -18,7 +18,10 @@ struct Plan {
     bool oneDocument;
 };
 
-void PrintTo(const Plan& c, std::ostream* os) { *os << '[' << c.output << ']'; }
+void PrintTo(const Plan& c, std::ostream* os)
+{
+    *os << '[' << c.output << ']';
+}
 
 class BatchPlans : public ::testing::TestWithParam<Plan> {};
 
@@ -50,8 +53,7 @@ INSTANTIATE_TEST_SUITE_P(Batches, BatchPlans,
         Plan { { 2027 }, { 9, 3, 10 }, "q%m.png", { "2027-9 q09.png", "2027-3 q03.png", "2027-10 q10.png" }, false },
         // Only %Y and %m are replaced; any other % stays as it is.
         Plan { { 2027 }, { 1 }, "a%%m%Y%d%.emf", { "2027-1 a%012027%d%.emf" }, false },
-        Plan { { 2027 }, { 1, 2, 3 }, "year.pdf", { "2027-1 year.pdf", "2027-2 year.pdf", "2027-3 year.pdf" },
-            true },
+        Plan { { 2027 }, { 1, 2, 3 }, "year.pdf", { "2027-1 year.pdf", "2027-2 year.pdf", "2027-3 year.pdf" }, true },
         Plan { { 2027 }, { 1, 2 }, "YEAR.PDF", { "2027-1 YEAR.PDF", "2027-2 YEAR.PDF" }, true },
         Plan { { 2027, 2028 }, { 5 }, "%m.pdf", { "2027-5 05.pdf", "2028-5 05.pdf" }, true }));
 
@@ -61,7 +63,10 @@ struct Refused {
     std::string output;
 };
 
-void PrintTo(const Refused& c, std::ostream* os) { *os << '[' << c.output << ']'; }
+void PrintTo(const Refused& c, std::ostream* os)
+{
+    *os << '[' << c.output << ']';
+}
 
 class RefusedBatches : public ::testing::TestWithParam<Refused> {};
 
@@ -71,16 +76,13 @@ TEST_P(RefusedBatches, CannotBeNamedApart)
     options.years = GetParam().years;
     options.months = GetParam().months;
     options.output = GetParam().output;
-    EXPECT_TRUE(fixtures::throwsWithMessage<UsageError>([&] { renderJobs(options); },
-        "several months need %m (and %Y for several years) in -o, or one .pdf file"));
+    EXPECT_TRUE(fixtures::throwsWithMessage<UsageError>(
+        [&] { renderJobs(options); }, "several months need %m (and %Y for several years) in -o, or one .pdf file"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Batches, RefusedBatches,
-    ::testing::Values(Refused { { 2027 }, { 1, 2 }, "same.emf" },
-        Refused { { 2027 }, { 1, 2 }, "march" },
-        Refused { { 2027, 2028 }, { 2 }, "cal-%m.svg" },
-        Refused { { 2027, 2028 }, { 1, 2 }, "cal-%Y.png" },
-        Refused { { 2027 }, { 1, 2 }, "year.pdf.emf" },
-        Refused { { 2027 }, { 1, 2 }, "pdf" }));
+    ::testing::Values(Refused { { 2027 }, { 1, 2 }, "same.emf" }, Refused { { 2027 }, { 1, 2 }, "march" },
+        Refused { { 2027, 2028 }, { 2 }, "cal-%m.svg" }, Refused { { 2027, 2028 }, { 1, 2 }, "cal-%Y.png" },
+        Refused { { 2027 }, { 1, 2 }, "year.pdf.emf" }, Refused { { 2027 }, { 1, 2 }, "pdf" }));
 
 } // namespace

@@ -66,7 +66,8 @@ TEST(RenderCli, WrittenFileConvertsWithAnIndependentReader)
     const QString doc = readAll(svg);
 
     EXPECT_EQ(doc.count("<path"), 16);
-    const QRegularExpression textRe(R"re(<text [^>]*fill="(#[0-9A-Fa-f]{6})"[^>]*x="([-0-9.]+)" y="([-0-9.]+)"[^>]*><!\[CDATA\[([^\]]*)\]\]></text>)re");
+    const QRegularExpression textRe(
+        R"re(<text [^>]*fill="(#[0-9A-Fa-f]{6})"[^>]*x="([-0-9.]+)" y="([-0-9.]+)"[^>]*><!\[CDATA\[([^\]]*)\]\]></text>)re");
     QStringList strings;
     QMap<QString, QString> colourOf;
     for (auto m = textRe.globalMatch(doc); m.hasNext();) {
@@ -93,7 +94,10 @@ struct BadInput {
     QString message; // a part of the one line on stderr
 };
 
-void PrintTo(const BadInput& c, std::ostream* os) { *os << c.args.join(' ').toStdString(); }
+void PrintTo(const BadInput& c, std::ostream* os)
+{
+    *os << c.args.join(' ').toStdString();
+}
 
 class RenderCliErrors : public ::testing::TestWithParam<BadInput> {};
 
@@ -133,11 +137,11 @@ TEST(RenderCli, HelpListsTheOptions)
     EXPECT_TRUE(r.out.startsWith("Usage: pluvane-render [options] (-o FILE | --info)\n"
                                  "Draws one calendar month as a vector picture, without a display.\n"))
         << r.out.toStdString();
-    for (const char* option : { "--year <N|A-B>", "--month <N|A-B|A,B,...>", "--font <FAMILY>",
-             "--font-height <PX>", "--bold", "--italic", "--underline", "--strikeout", "--cell-width <N>",
-             "--cell-height <N>", "--title-size <N>", "--title-pos <POS>", "--pattern <N>", "--day-color <C>",
-             "--title-color <C>", "--weekday-color <C>", "--line-color <C>", "--screen <WxH:WMMxHMM>", "-o <FILE>",
-             "--scale <N>", "--transparent", "--info", "--quiet", "-h, --help" })
+    for (const char* option : { "--year <N|A-B>", "--month <N|A-B|A,B,...>", "--font <FAMILY>", "--font-height <PX>",
+             "--bold", "--italic", "--underline", "--strikeout", "--cell-width <N>", "--cell-height <N>",
+             "--title-size <N>", "--title-pos <POS>", "--pattern <N>", "--day-color <C>", "--title-color <C>",
+             "--weekday-color <C>", "--line-color <C>", "--screen <WxH:WMMxHMM>", "-o <FILE>", "--scale <N>",
+             "--transparent", "--info", "--quiet", "-h, --help" })
         EXPECT_TRUE(r.out.contains(QString("\n  ") + option + ' ')) << option;
     EXPECT_EQ(runProgram(renderer, { "-h" }).out, r.out);
 }

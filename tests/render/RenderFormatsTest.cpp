@@ -27,7 +27,8 @@ QByteArray contents(const QString& path)
 QMap<QString, QString> infoOf(const QStringList& args)
 {
     QMap<QString, QString> info;
-    for (const QString& line : runProgram(renderer, args + QStringList { "--info" }).out.split('\n', Qt::SkipEmptyParts))
+    for (const QString& line :
+        runProgram(renderer, args + QStringList { "--info" }).out.split('\n', Qt::SkipEmptyParts))
         info[line.section('=', 0, 0)] = line.section('=', 1);
     return info;
 }
@@ -47,7 +48,8 @@ TEST(RenderFormats, SvgStatesThePhysicalSizeAndKeepsTextAndLines)
     EXPECT_TRUE(doc.contains(size)) << size.toStdString();
     EXPECT_TRUE(doc.contains(QString("viewBox=\"0 0 %1 %2\"").arg(info["picwidth"], info["picheight"])));
     EXPECT_EQ(doc.count("<polyline"), 16);
-    const QRegularExpression text(R"re(<text fill="(#[0-9a-f]{6})"[^>]*font-family="([^"]*)" font-size="([0-9]+)"[^>]*>\s*([^<]*)</text>)re");
+    const QRegularExpression text(
+        R"re(<text fill="(#[0-9a-f]{6})"[^>]*font-family="([^"]*)" font-size="([0-9]+)"[^>]*>\s*([^<]*)</text>)re");
     QStringList strings;
     for (auto m = text.globalMatch(doc); m.hasNext();) {
         const auto match = m.next();
@@ -124,7 +126,8 @@ TEST(RenderFormats, SameSettingsGiveTheSameBytes)
 TEST(RenderBatches, OneFilePerMonthNamedByYearAndMonth)
 {
     QTemporaryDir dir;
-    const auto r = runProgram(renderer, { "--year", "2027-2028", "--month", "1-12", "-o", dir.filePath("cal-%Y-%m.svg") });
+    const auto r
+        = runProgram(renderer, { "--year", "2027-2028", "--month", "1-12", "-o", dir.filePath("cal-%Y-%m.svg") });
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(r.err.count("wrote"), 24);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 24);
@@ -162,9 +165,11 @@ TEST(RenderBatches, BadBatchesAndAFailureInTheMiddle)
 
     // 2027 has its folder, 2028 has none: the batch stops there.
     QDir(dir.path()).mkdir("2027");
-    const auto broken = runProgram(renderer, { "--year", "2027-2028", "--month", "1", "-o", dir.filePath("%Y/cal-%m.emf") });
+    const auto broken
+        = runProgram(renderer, { "--year", "2027-2028", "--month", "1", "-o", dir.filePath("%Y/cal-%m.emf") });
     EXPECT_EQ(broken.status, 1);
-    EXPECT_TRUE(broken.err.contains("ﾌｧｲﾙ " + dir.filePath("2028/cal-01.emf") + " を作成できません")) << broken.err.toStdString();
+    EXPECT_TRUE(broken.err.contains("ﾌｧｲﾙ " + dir.filePath("2028/cal-01.emf") + " を作成できません"))
+        << broken.err.toStdString();
     const QByteArray first = contents(dir.filePath("2027/cal-01.emf"));
     EXPECT_EQ(first.mid(40, 4), QByteArray(" EMF"));
     EXPECT_EQ(QDir(dir.filePath("2027")).entryList(QDir::Files | QDir::Hidden).size(), 1);

@@ -24,17 +24,17 @@ std::string describe(const RenderOptions& o)
     out << "months=";
     for (int m : o.months)
         out << m << ' ';
-    out << "\nyear=" << s.year << " month=" << s.month << " titlemonth=" << s.titlemonth
-        << "\nfont=" << s.font.name << " height=" << s.font.height << " bold=" << s.font.bold
-        << " italic=" << s.font.italic << " underline=" << s.font.underline << " strikeout=" << s.font.strikeout
-        << std::hex << " fontcolor=" << s.font.color << " daycolor=" << s.daycolor << " moncolor=" << s.moncolor
-        << " weekcolor=" << s.weekcolor << " linecolor=" << s.linecolor << std::dec
-        << "\nxtrack=" << s.xtrack << " ytrack=" << s.ytrack << " montrack=" << s.montrack
-        << " tukiiti=" << s.tukiiti << " ptn=" << s.ptn << "\nscreen=";
+    out << "\nyear=" << s.year << " month=" << s.month << " titlemonth=" << s.titlemonth << "\nfont=" << s.font.name
+        << " height=" << s.font.height << " bold=" << s.font.bold << " italic=" << s.font.italic
+        << " underline=" << s.font.underline << " strikeout=" << s.font.strikeout << std::hex
+        << " fontcolor=" << s.font.color << " daycolor=" << s.daycolor << " moncolor=" << s.moncolor
+        << " weekcolor=" << s.weekcolor << " linecolor=" << s.linecolor << std::dec << "\nxtrack=" << s.xtrack
+        << " ytrack=" << s.ytrack << " montrack=" << s.montrack << " tukiiti=" << s.tukiiti << " ptn=" << s.ptn
+        << "\nscreen=";
     if (o.screen)
         out << o.screen->widthPx << 'x' << o.screen->heightPx << ':' << o.screen->widthMm << 'x' << o.screen->heightMm;
-    out << " output=" << o.output << " scale=" << o.pngScale << " transparent=" << o.transparent
-        << " info=" << o.info << " quiet=" << o.quiet << " help=" << o.help;
+    out << " output=" << o.output << " scale=" << o.pngScale << " transparent=" << o.transparent << " info=" << o.info
+        << " quiet=" << o.quiet << " help=" << o.help;
     return out.str();
 }
 
@@ -178,13 +178,12 @@ INSTANTIATE_TEST_SUITE_P(Options, GoodLines,
             } },
         // Help needs neither -o nor a batch that can be named.
         GoodLine { { "-h" }, [](RenderOptions& e) { e.help = true; } },
-        GoodLine { { "--month", "1-2", "-o", "same.emf", "--help" },
-            [](RenderOptions& e) {
-                e.months = { 1, 2 };
-                e.settings.month = e.settings.titlemonth = 1;
-                e.output = "same.emf";
-                e.help = true;
-            } }));
+        GoodLine { { "--month", "1-2", "-o", "same.emf", "--help" }, [](RenderOptions& e) {
+                      e.months = { 1, 2 };
+                      e.settings.month = e.settings.titlemonth = 1;
+                      e.output = "same.emf";
+                      e.help = true;
+                  } }));
 
 struct BadLine {
     std::vector<std::string> args;
@@ -224,10 +223,8 @@ INSTANTIATE_TEST_SUITE_P(Options, BadLines,
         BadLine { { "-h=x" }, "unknown option '-h=x' (see --help)" },
         BadLine { { "--INFO" }, "unknown option '--INFO' (see --help)" },
         BadLine { { "--bold=yes", "-o", "a" }, "--bold takes no value" },
-        BadLine { { "--info=" }, "--info takes no value" },
-        BadLine { { "--help=x" }, "--help takes no value" },
-        BadLine { { "--info", "--year" }, "--year needs a value" },
-        BadLine { { "--info", "-o" }, "-o needs a value" },
+        BadLine { { "--info=" }, "--info takes no value" }, BadLine { { "--help=x" }, "--help takes no value" },
+        BadLine { { "--info", "--year" }, "--year needs a value" }, BadLine { { "--info", "-o" }, "-o needs a value" },
         BadLine { { "--year", "abc", "-o", "a" }, "--year needs a whole number, not 'abc'" },
         BadLine { { "--year=", "--info" }, "--year needs a whole number, not ''" },
         BadLine { { "--year", "2000,,2001", "--info" }, "--year needs a whole number, not ''" },
@@ -250,8 +247,8 @@ INSTANTIATE_TEST_SUITE_P(Options, BadLines,
         BadLine { { "--line-color", "notacolour", "--info" },
             "--line-color needs #RRGGBB or a colour name, not 'notacolour'" },
         BadLine { { "--day-color", "#12345", "--info" }, "--day-color needs #RRGGBB or a colour name, not '#12345'" },
-        BadLine { { "--title-color", "#1234567", "--info" },
-            "--title-color needs #RRGGBB or a colour name, not '#1234567'" },
+        BadLine {
+            { "--title-color", "#1234567", "--info" }, "--title-color needs #RRGGBB or a colour name, not '#1234567'" },
         BadLine { { "--screen", "800x600", "--info" },
             "--screen needs WxH:WMMxHMM such as 1920x1080:508x286, not '800x600'" },
         BadLine { { "--screen", "800x600:280x0", "--info" }, "--screen must be between 1 and 1000000, not 0" },

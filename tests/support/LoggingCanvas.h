@@ -14,7 +14,7 @@ struct CanvasCall {
     Kind kind;
     int x = 0, y = 0;
     std::string text;
-    TColor color = 0;  // of the font or pen at the time of the call
+    TColor color = 0;   // of the font or pen at the time of the call
     int fontHeight = 0; // the font's height at the time of the call
 };
 
@@ -49,7 +49,10 @@ public:
     const FontSpec& font() const override { return m_font; }
     void moveTo(int x, int y) override { log(CanvasCall::MoveTo, x, y); }
     void lineTo(int x, int y) override { log(CanvasCall::LineTo, x, y, {}, m_penColor); }
-    void textOut(int x, int y, std::string_view t) override { log(CanvasCall::TextOut, x, y, std::string(t), m_font.color); }
+    void textOut(int x, int y, std::string_view t) override
+    {
+        log(CanvasCall::TextOut, x, y, std::string(t), m_font.color);
+    }
     int textWidth(std::string_view t) const override { return m_measurer.textWidth(m_font, t); }
 
     std::vector<CanvasCall> calls;

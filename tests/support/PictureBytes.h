@@ -12,8 +12,8 @@ namespace pluvane::fixtures {
 // or on the clipboard.
 inline QByteArray bytesOf(const Picture& picture)
 {
-    return QByteArray(reinterpret_cast<const char*>(picture.bytes().data()),
-        static_cast<qsizetype>(picture.bytes().size()));
+    return QByteArray(
+        reinterpret_cast<const char*>(picture.bytes().data()), static_cast<qsizetype>(picture.bytes().size()));
 }
 
 // Everything in a file, or nothing when it cannot be read.

@@ -24,8 +24,7 @@ public:
         m_server->start(xvfb, { "-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp" });
         if (!m_server->waitForStarted(10000))
             return;
-        while (!m_server->canReadLine() && m_server->waitForReadyRead(10000)) {
-        }
+        while (!m_server->canReadLine() && m_server->waitForReadyRead(10000)) {}
         const QByteArray number = m_server->readLine().trimmed();
         if (!number.isEmpty())
             m_display = ":" + QString::fromLatin1(number);

@@ -53,8 +53,8 @@ inline WmfView viewWmf(std::span<const std::uint8_t> metafile)
         const std::uint32_t words = *r.u32(at + Record::sizeWords);
         if (words < Eof::words || !r.has(at, std::size_t { words } * 2))
             return v;
-        v.records.push_back({ static_cast<WmfFunction>(*r.u16(at + Record::function)),
-            r.slice(at, std::size_t { words } * 2), words });
+        v.records.push_back(
+            { static_cast<WmfFunction>(*r.u16(at + Record::function)), r.slice(at, std::size_t { words } * 2), words });
         at += std::size_t { words } * 2;
     }
     v.walkedToTheEnd = at == metafile.size();

@@ -27,13 +27,13 @@
 #include <unistd.h>
 
 using namespace pluvane;
+using fixtures::bytesOf;
 using fixtures::caption;
 using fixtures::child;
-using fixtures::testServices;
-using fixtures::whenModalOpens;
-using fixtures::bytesOf;
 using fixtures::fileContents;
+using fixtures::testServices;
 using fixtures::typeIntoSaveDialog;
+using fixtures::whenModalOpens;
 
 TEST(CalendarWindow, SaveAndCopyDoNothingBeforeTheFirstMake)
 {
@@ -99,8 +99,7 @@ TEST(CalendarWindowSave, AFailedSaveShowsTheErrorAndKeepsThePicture)
         ASSERT_EQ(mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=4k"), 0);
         QFile filler(dir.filePath("filler"));
         ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
-        while (filler.write(QByteArray(512, 'f')) == 512 && filler.flush()) {
-        }
+        while (filler.write(QByteArray(512, 'f')) == 512 && filler.flush()) {}
         expected = "ｽﾄﾘｰﾑへの書き込みｴﾗｰ.";
     } else {
         QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);

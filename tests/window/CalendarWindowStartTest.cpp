@@ -58,16 +58,15 @@ struct PlacedControl {
 TEST(CalendarWindow, ControlsSitWhereTheyWereDesigned)
 {
     CalendarWindow w(testServices());
-    for (const PlacedControl& c : {
-             PlacedControl { "Shape1", { 24, 32, 280, 210 } }, PlacedControl { "Image1", { 24, 32, 280, 210 } },
-             PlacedControl { "Button1", { 392, 24, 81, 25 } }, PlacedControl { "Button2", { 480, 24, 73, 25 } },
-             PlacedControl { "Calendar1", { 8, 320, 153, 113 } }, PlacedControl { "Spinyear", { 24, 288, 57, 21 } },
-             PlacedControl { "Spinmon", { 104, 288, 57, 21 } }, PlacedControl { "xtrack", { 392, 160, 177, 25 } },
-             PlacedControl { "ytrack", { 392, 216, 177, 25 } }, PlacedControl { "Button3", { 392, 64, 81, 25 } },
-             PlacedControl { "Button4", { 480, 64, 73, 25 } }, PlacedControl { "montrack", { 392, 280, 169, 33 } },
-             PlacedControl { "tukiiti", { 488, 320, 81, 121 } }, PlacedControl { "Button5", { 392, 328, 81, 25 } },
-             PlacedControl { "Button6", { 392, 368, 81, 25 } }, PlacedControl { "ptn", { 184, 336, 129, 97 } },
-             PlacedControl { "Button7", { 392, 408, 81, 25 } } })
+    for (const PlacedControl& c : { PlacedControl { "Shape1", { 24, 32, 280, 210 } },
+             PlacedControl { "Image1", { 24, 32, 280, 210 } }, PlacedControl { "Button1", { 392, 24, 81, 25 } },
+             PlacedControl { "Button2", { 480, 24, 73, 25 } }, PlacedControl { "Calendar1", { 8, 320, 153, 113 } },
+             PlacedControl { "Spinyear", { 24, 288, 57, 21 } }, PlacedControl { "Spinmon", { 104, 288, 57, 21 } },
+             PlacedControl { "xtrack", { 392, 160, 177, 25 } }, PlacedControl { "ytrack", { 392, 216, 177, 25 } },
+             PlacedControl { "Button3", { 392, 64, 81, 25 } }, PlacedControl { "Button4", { 480, 64, 73, 25 } },
+             PlacedControl { "montrack", { 392, 280, 169, 33 } }, PlacedControl { "tukiiti", { 488, 320, 81, 121 } },
+             PlacedControl { "Button5", { 392, 328, 81, 25 } }, PlacedControl { "Button6", { 392, 368, 81, 25 } },
+             PlacedControl { "ptn", { 184, 336, 129, 97 } }, PlacedControl { "Button7", { 392, 408, 81, 25 } } })
         EXPECT_EQ(child<QWidget>(w, c.name)->geometry(), c.geometry) << c.name;
     for (const char* label : { "Label1", "Label5", "Label8" })
         EXPECT_GT(child<QWidget>(w, label)->width(), 0) << label;
@@ -139,7 +138,8 @@ TEST(CalendarWindowResolution, FontAndControlsFollowTheScreensResolution)
         { 120, -15, { 490, 30, 101, 31 }, { 230, 420, 161, 121 } },
     };
     const int dpi = qRound(QGuiApplication::primaryScreen()->logicalDotsPerInch());
-    const ResolutionCase* c = std::find_if(std::begin(cases), std::end(cases), [dpi](const ResolutionCase& r) { return r.dpi == dpi; });
+    const ResolutionCase* c
+        = std::find_if(std::begin(cases), std::end(cases), [dpi](const ResolutionCase& r) { return r.dpi == dpi; });
     ASSERT_NE(c, std::end(cases)) << "no expected layout for " << dpi << " dots per inch";
     CalendarWindow w(testServices());
     EXPECT_EQ(w.font().pixelSize(), -c->fontHeight);

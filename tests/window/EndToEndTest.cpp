@@ -5,8 +5,8 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -50,13 +50,14 @@ TEST(EndToEnd, MakeShowsThePreviewAndCopyAndSaveGiveTheSameBytes)
     ASSERT_GE(g["HEIGHT"], 450);
 
     // "作成" sits at (392, 24), 81 x 25, in the window's client area.
-    const auto click = display.run("xdotool", { "mousemove", "--sync", QString::number(g["X"] + 432),
-                                                  QString::number(g["Y"] + 36), "click", "1" });
+    const auto click = display.run("xdotool",
+        { "mousemove", "--sync", QString::number(g["X"] + 432), QString::number(g["Y"] + 36), "click", "1" });
     ASSERT_EQ(click.status, 0) << click.err.toStdString();
     QThread::msleep(700);
 
     // "コピー" at (480, 64): the clipboard then offers the picture in four types.
-    display.run("xdotool", { "mousemove", "--sync", QString::number(g["X"] + 516), QString::number(g["Y"] + 76), "click", "1" });
+    display.run("xdotool",
+        { "mousemove", "--sync", QString::number(g["X"] + 516), QString::number(g["Y"] + 76), "click", "1" });
     QThread::msleep(300);
     const auto targets = display.run("xclip", { "-selection", "clipboard", "-t", "TARGETS", "-o" });
     for (const char* type : { "image/emf", "image/x-emf", "image/svg+xml", "image/png" })
@@ -66,7 +67,8 @@ TEST(EndToEnd, MakeShowsThePreviewAndCopyAndSaveGiveTheSameBytes)
     // "保存" at (392, 64) opens the save dialog; a typed name and Enter save it.
     QTemporaryDir saveDir;
     const QString saved = saveDir.filePath("pasted-check.emf");
-    display.run("xdotool", { "mousemove", "--sync", QString::number(g["X"] + 432), QString::number(g["Y"] + 76), "click", "1" });
+    display.run("xdotool",
+        { "mousemove", "--sync", QString::number(g["X"] + 432), QString::number(g["Y"] + 76), "click", "1" });
     QThread::msleep(800);
     display.run("xdotool", { "type", "--delay", "5", saved });
     display.run("xdotool", { "key", "Return" });

@@ -28,8 +28,7 @@ inline WindowServices testServices()
     return s;
 }
 
-template <class T>
-T* child(const QWidget& window, const char* name)
+template <class T> T* child(const QWidget& window, const char* name)
 {
     T* found = window.findChild<T*>(QString::fromLatin1(name));
     EXPECT_NE(found, nullptr) << name;

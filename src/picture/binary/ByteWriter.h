@@ -52,31 +52,38 @@ public:
     std::size_t recordStart() const { return m_recordStart; }
     std::size_t recordSize() const { return position() - m_recordStart; }
     void expectAt([[maybe_unused]] std::size_t offset) const { assert(recordSize() == offset); }
-    void u8(std::size_t offset, std::uint8_t v) {
+    void u8(std::size_t offset, std::uint8_t v)
+    {
         expectAt(offset);
         u8(v);
     }
-    void u16(std::size_t offset, std::uint16_t v) {
+    void u16(std::size_t offset, std::uint16_t v)
+    {
         expectAt(offset);
         u16(v);
     }
-    void i16(std::size_t offset, std::int16_t v) {
+    void i16(std::size_t offset, std::int16_t v)
+    {
         expectAt(offset);
         i16(v);
     }
-    void u32(std::size_t offset, std::uint32_t v) {
+    void u32(std::size_t offset, std::uint32_t v)
+    {
         expectAt(offset);
         u32(v);
     }
-    void i32(std::size_t offset, std::int32_t v) {
+    void i32(std::size_t offset, std::int32_t v)
+    {
         expectAt(offset);
         i32(v);
     }
-    void f32(std::size_t offset, float v) {
+    void f32(std::size_t offset, float v)
+    {
         expectAt(offset);
         f32(v);
     }
-    void bytes(std::size_t offset, const std::uint8_t* data, std::size_t size) {
+    void bytes(std::size_t offset, const std::uint8_t* data, std::size_t size)
+    {
         expectAt(offset);
         bytes(data, size);
     }

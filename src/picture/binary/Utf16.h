@@ -14,8 +14,14 @@ struct Utf16Character {
     std::size_t units = 1;
 };
 
-constexpr bool isHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-constexpr bool isLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
+constexpr bool isHighSurrogate(char16_t unit)
+{
+    return unit >= 0xD800 && unit <= 0xDBFF;
+}
+constexpr bool isLowSurrogate(char16_t unit)
+{
+    return unit >= 0xDC00 && unit <= 0xDFFF;
+}
 
 // The characters of `text` in order; their units add up to the text's size.
 inline std::vector<Utf16Character> utf16Characters(std::u16string_view text)

@@ -14,8 +14,7 @@ constexpr std::uint32_t maxTextUnits = 1 << 16;
 
 EmfRect readRect(const ByteReader& r, std::size_t at)
 {
-    return { r.i32(at).value_or(0), r.i32(at + 4).value_or(0), r.i32(at + 8).value_or(0),
-        r.i32(at + 12).value_or(0) };
+    return { r.i32(at).value_or(0), r.i32(at + 4).value_or(0), r.i32(at + 8).value_or(0), r.i32(at + 12).value_or(0) };
 }
 
 EmfSize readSize(const ByteReader& r, std::size_t at)
@@ -26,16 +25,14 @@ EmfSize readSize(const ByteReader& r, std::size_t at)
 // One function per record kind, each reading the fields EmfWriter writes
 // from the same offsets; a record too short for its kind yields nothing.
 
-template <class Record>
-std::optional<EmfRecord> readSingle(const ByteReader& r)
+template <class Record> std::optional<EmfRecord> readSingle(const ByteReader& r)
 {
     if (const auto v = r.u32(emf::SingleValue::value))
         return Record { *v };
     return std::nullopt;
 }
 
-template <class Record>
-std::optional<EmfRecord> readPoint(const ByteReader& r)
+template <class Record> std::optional<EmfRecord> readPoint(const ByteReader& r)
 {
     if (!r.has(0, emf::Point::size))
         return std::nullopt;
@@ -111,18 +108,30 @@ std::optional<EmfRecord> readExtTextOut(const ByteReader& r)
 std::optional<EmfRecord> readRecord(std::uint32_t type, const ByteReader& r)
 {
     switch (static_cast<EmfRecordType>(type)) {
-    case EmfRecordType::SetBkMode: return readSingle<EmfSetBkMode>(r);
-    case EmfRecordType::SetRop2: return readSingle<EmfSetRop2>(r);
-    case EmfRecordType::SetTextColor: return readSingle<EmfSetTextColor>(r);
-    case EmfRecordType::SelectObject: return readSingle<EmfSelectObject>(r);
-    case EmfRecordType::DeleteObject: return readSingle<EmfDeleteObject>(r);
-    case EmfRecordType::MoveToEx: return readPoint<EmfMoveTo>(r);
-    case EmfRecordType::LineTo: return readPoint<EmfLineTo>(r);
-    case EmfRecordType::CreatePen: return readCreatePen(r);
-    case EmfRecordType::ExtCreateFontIndirectW: return readCreateFont(r);
-    case EmfRecordType::ExtTextOutW: return readExtTextOut(r);
-    case EmfRecordType::Eof: return EmfEof {};
-    case EmfRecordType::Header: return std::nullopt; // a second header carries nothing to draw
+    case EmfRecordType::SetBkMode:
+        return readSingle<EmfSetBkMode>(r);
+    case EmfRecordType::SetRop2:
+        return readSingle<EmfSetRop2>(r);
+    case EmfRecordType::SetTextColor:
+        return readSingle<EmfSetTextColor>(r);
+    case EmfRecordType::SelectObject:
+        return readSingle<EmfSelectObject>(r);
+    case EmfRecordType::DeleteObject:
+        return readSingle<EmfDeleteObject>(r);
+    case EmfRecordType::MoveToEx:
+        return readPoint<EmfMoveTo>(r);
+    case EmfRecordType::LineTo:
+        return readPoint<EmfLineTo>(r);
+    case EmfRecordType::CreatePen:
+        return readCreatePen(r);
+    case EmfRecordType::ExtCreateFontIndirectW:
+        return readCreateFont(r);
+    case EmfRecordType::ExtTextOutW:
+        return readExtTextOut(r);
+    case EmfRecordType::Eof:
+        return EmfEof {};
+    case EmfRecordType::Header:
+        return std::nullopt; // a second header carries nothing to draw
     }
     return std::nullopt; // a kind this program does not draw with
 }
@@ -135,8 +144,8 @@ std::optional<EmfHeader> readEmfHeader(std::span<const std::uint8_t> bytes)
     const ByteReader r(bytes);
     const auto type = r.u32(emf::Record::type);
     const auto recordSize = r.u32(emf::Record::size);
-    if (!type || *type != static_cast<std::uint32_t>(EmfRecordType::Header) || !recordSize
-        || *recordSize < minimumSize || !r.has(0, *recordSize) || r.u32(signature) != emfSignature)
+    if (!type || *type != static_cast<std::uint32_t>(EmfRecordType::Header) || !recordSize || *recordSize < minimumSize
+        || !r.has(0, *recordSize) || r.u32(signature) != emfSignature)
         return std::nullopt;
     EmfHeader h;
     h.bounds = readRect(r, bounds);
@@ -164,8 +173,7 @@ std::optional<EmfDocument> readEmf(std::span<const std::uint8_t> bytes)
     while (at < bytes.size()) {
         const auto type = all.u32(at + emf::Record::type);
         const auto size = all.u32(at + emf::Record::size);
-        if (!type || !size || *size < emf::Record::fields || *size % emf::Record::alignment != 0
-            || !all.has(at, *size))
+        if (!type || !size || *size < emf::Record::fields || *size % emf::Record::alignment != 0 || !all.has(at, *size))
             break;
         if (auto decoded = readRecord(*type, ByteReader(bytes.subspan(at, *size)))) {
             const bool isEnd = std::holds_alternative<EmfEof>(*decoded);

@@ -1,9 +1,9 @@
 #include "EmfRecorder.h"
 
 #include "EmfWriter.h"
+#include "layout/Errors.h"
 #include "picture/binary/Integers.h"
 #include "picture/binary/Utf16.h"
-#include "layout/Errors.h"
 
 #include <QString>
 
@@ -47,16 +47,15 @@ EmfRecorder::EmfRecorder(int widthPx, int heightPx, EmfSize devicePixels, EmfSiz
     , m_resolveColor(std::move(resolveColor))
 {
     if (devicePixels.cx <= 0 || devicePixels.cy <= 0 || deviceMillimeters.cx <= 0 || deviceMillimeters.cy <= 0
-        || widthPx <= 0 || heightPx <= 0 || widthPx > maxPictureSide || heightPx > maxPictureSide
-        || !m_resolveColor)
+        || widthPx <= 0 || heightPx <= 0 || widthPx > maxPictureSide || heightPx > maxPictureSide || !m_resolveColor)
         throw EOutOfResources();
 
     EmfHeader& h = m_doc.header;
     // The frame is the picture's pixels measured on the reference device.
-    const auto frameRight = checkedInt32(
-        divideRounded(std::int64_t { widthPx } * deviceMillimeters.cx * 100, devicePixels.cx));
-    const auto frameBottom = checkedInt32(
-        divideRounded(std::int64_t { heightPx } * deviceMillimeters.cy * 100, devicePixels.cy));
+    const auto frameRight
+        = checkedInt32(divideRounded(std::int64_t { widthPx } * deviceMillimeters.cx * 100, devicePixels.cx));
+    const auto frameBottom
+        = checkedInt32(divideRounded(std::int64_t { heightPx } * deviceMillimeters.cy * 100, devicePixels.cy));
     if (!frameRight || !frameBottom)
         throw EOutOfResources();
     h.frame = { 0, 0, *frameRight, *frameBottom };
@@ -75,22 +74,36 @@ void EmfRecorder::setBrushClear()
     add(EmfSetBkMode { bkModeTransparent });
 }
 
-void EmfRecorder::setPenSolid() { m_penStyle = penStyleSolid; }
-void EmfRecorder::setPenColor(TColor color) { m_penColor = color; }
+void EmfRecorder::setPenSolid()
+{
+    m_penStyle = penStyleSolid;
+}
+void EmfRecorder::setPenColor(TColor color)
+{
+    m_penColor = color;
+}
 void EmfRecorder::setPenModeCopy()
 {
     // Copy is the mode a new recording starts in; nothing to record.
 }
 
-void EmfRecorder::setFont(const FontSpec& font) { m_font = font; }
-void EmfRecorder::setFontColor(TColor color) { m_font.color = color; }
-void EmfRecorder::setFontHeight(int height) { m_font.height = height; }
+void EmfRecorder::setFont(const FontSpec& font)
+{
+    m_font = font;
+}
+void EmfRecorder::setFontColor(TColor color)
+{
+    m_font.color = color;
+}
+void EmfRecorder::setFontHeight(int height)
+{
+    m_font.height = height;
+}
 
 std::uint32_t EmfRecorder::allocateHandle()
 {
     const auto index = static_cast<std::uint32_t>(m_handles.take());
-    m_doc.header.handles = static_cast<std::uint16_t>(
-        std::max<std::size_t>(m_doc.header.handles, m_handles.size()));
+    m_doc.header.handles = static_cast<std::uint16_t>(std::max<std::size_t>(m_doc.header.handles, m_handles.size()));
     return index;
 }
 

@@ -49,8 +49,7 @@ public:
     const EmfDocument& document() const { return m_doc; }
 
 private:
-    template <class Record>
-    void add(Record record)
+    template <class Record> void add(Record record)
     {
         m_doc.records.emplace_back(std::in_place_type<Record>, std::move(record));
     }

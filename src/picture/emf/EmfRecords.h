@@ -53,13 +53,13 @@ struct EmfSize {
 };
 
 struct EmfHeader {
-    EmfRect bounds;       // inclusive, in device pixels
-    EmfRect frame;        // in 0.01 mm
+    EmfRect bounds; // inclusive, in device pixels
+    EmfRect frame;  // in 0.01 mm
     std::uint32_t bytes = 0;
     std::uint32_t records = 0;
     std::uint16_t handles = 1;
-    EmfSize device;       // reference screen in pixels
-    EmfSize millimeters;  // reference screen in millimetres
+    EmfSize device;      // reference screen in pixels
+    EmfSize millimeters; // reference screen in millimetres
     bool operator==(const EmfHeader&) const = default;
 };
 
@@ -122,8 +122,8 @@ struct EmfCreateFont {
     bool operator==(const EmfCreateFont&) const = default;
 };
 struct EmfExtTextOut {
-    EmfRect bounds;        // inclusive, in device pixels
-    float exScale = 0;     // 0.01 mm per pixel, horizontally
+    EmfRect bounds;    // inclusive, in device pixels
+    float exScale = 0; // 0.01 mm per pixel, horizontally
     float eyScale = 0;
     std::int32_t x = 0, y = 0;
     std::u16string text;
@@ -134,8 +134,8 @@ struct EmfEof {
     bool operator==(const EmfEof&) const = default;
 };
 
-using EmfRecord = std::variant<EmfSetBkMode, EmfSetRop2, EmfSetTextColor, EmfMoveTo, EmfLineTo,
-    EmfSelectObject, EmfDeleteObject, EmfCreatePen, EmfCreateFont, EmfExtTextOut, EmfEof>;
+using EmfRecord = std::variant<EmfSetBkMode, EmfSetRop2, EmfSetTextColor, EmfMoveTo, EmfLineTo, EmfSelectObject,
+    EmfDeleteObject, EmfCreatePen, EmfCreateFont, EmfExtTextOut, EmfEof>;
 
 struct EmfDocument {
     EmfHeader header;
@@ -143,11 +143,9 @@ struct EmfDocument {
     bool operator==(const EmfDocument&) const = default;
 };
 
-template <class... Ts>
-struct Overloaded : Ts... {
+template <class... Ts> struct Overloaded : Ts... {
     using Ts::operator()...;
 };
-template <class... Ts>
-Overloaded(Ts...) -> Overloaded<Ts...>;
+template <class... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 
 } // namespace pluvane

@@ -24,7 +24,7 @@ public:
         m_w.u32(signature, emfSignature);
         m_w.u32(version, versionValue);
         m_bytesAt = m_w.position();
-        m_w.u32(bytes, 0);   // patched in finish()
+        m_w.u32(bytes, 0); // patched in finish()
         m_recordsAt = m_w.position();
         m_w.u32(records, 0); // patched in finish()
         m_w.u16(handles, h.handles);
@@ -163,7 +163,7 @@ private:
         m_w.i32(y, t.y);
         m_w.u32(chars, count);
         m_w.u32(stringOffset, string);
-        m_w.u32(options, 0);              // neither clipped nor opaque
+        m_w.u32(options, 0);               // neither clipped nor opaque
         rect(rectangle, { 0, 0, -1, -1 }); // unused without options
         m_w.u32(dxOffset, dxAt);
         for (std::size_t i = 0; i < t.text.size(); ++i)

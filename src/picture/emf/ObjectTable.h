@@ -12,11 +12,7 @@ namespace pluvane {
 // converter uses it to know which slot each object lands in.
 class ObjectTable {
 public:
-    explicit ObjectTable(std::size_t reservedSlots = 0)
-        : m_inUse(reservedSlots, true)
-        , m_reserved(reservedSlots)
-    {
-    }
+    explicit ObjectTable(std::size_t reservedSlots = 0) : m_inUse(reservedSlots, true), m_reserved(reservedSlots) {}
 
     // Takes the lowest free slot and returns it.
     std::size_t take();

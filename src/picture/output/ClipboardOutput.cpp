@@ -11,7 +11,8 @@ namespace pluvane {
 QMimeData* pictureMimeData(const Picture& picture)
 {
     const Picture copy = picture.independentCopy();
-    const QByteArray emf(reinterpret_cast<const char*>(copy.bytes().data()), static_cast<qsizetype>(copy.bytes().size()));
+    const QByteArray emf(
+        reinterpret_cast<const char*>(copy.bytes().data()), static_cast<qsizetype>(copy.bytes().size()));
     auto* data = new QMimeData;
     data->setData(QStringLiteral("image/emf"), emf);
     data->setData(QStringLiteral("image/x-emf"), emf);

@@ -17,8 +17,8 @@ enum class Durability {
 // file behind. A replaced file keeps its permissions. Throws EFCreateError
 // when the file cannot be created and EWriteError when it takes fewer bytes
 // than written.
-void writeFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes,
-    Durability durability = Durability::SyncEachFile);
+void writeFileAtomically(
+    const std::string& path, std::span<const std::uint8_t> bytes, Durability durability = Durability::SyncEachFile);
 
 // Puts everything written to the file system holding `path` on disk.
 void syncFileSystemOf(const std::string& path);

@@ -8,8 +8,8 @@
 // picture on the clipboard.
 
 #include "FileOutput.h"
-#include "picture/Picture.h"
 #include "SaveTarget.h"
+#include "picture/Picture.h"
 
 namespace pluvane {
 
@@ -28,6 +28,7 @@ void savePicture(const Picture& picture, const SaveTarget& target, const SaveOpt
     Durability durability = Durability::SyncEachFile);
 
 // The bytes savePicture would write.
-std::vector<std::uint8_t> pictureBytesFor(const Picture& picture, PictureFormat format, const SaveOptions& options = {});
+std::vector<std::uint8_t> pictureBytesFor(
+    const Picture& picture, PictureFormat format, const SaveOptions& options = {});
 
 } // namespace pluvane

@@ -1,10 +1,10 @@
 #include "PicturePlayer.h"
 
-#include "picture/emf/EmfReader.h"
-#include "picture/qt/Fonts.h"
 #include "picture/binary/Integers.h"
 #include "picture/binary/MulDiv.h"
 #include "picture/binary/Utf16.h"
+#include "picture/emf/EmfReader.h"
+#include "picture/qt/Fonts.h"
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
@@ -87,13 +87,26 @@ private:
     {
         if (index & stockObjectFlag) {
             switch (index & ~stockObjectFlag) {
-            case 6: m_pen = PenObject { penStyleSolid, 1, 0xFFFFFF }; break; // white pen
-            case 7: m_pen = PenObject { penStyleSolid, 1, 0 }; break;        // black pen
-            case 8: m_pen = PenObject { penStyleNull, 1, 0 }; break;         // null pen
-            case 10: case 11: case 12: case 13: case 14: case 16: case 17:
+            case 6:
+                m_pen = PenObject { penStyleSolid, 1, 0xFFFFFF };
+                break; // white pen
+            case 7:
+                m_pen = PenObject { penStyleSolid, 1, 0 };
+                break; // black pen
+            case 8:
+                m_pen = PenObject { penStyleNull, 1, 0 };
+                break; // null pen
+            case 10:
+            case 11:
+            case 12:
+            case 13:
+            case 14:
+            case 16:
+            case 17:
                 selectStockFont();
                 break;
-            default: break; // brushes and palettes do not show in what we draw
+            default:
+                break; // brushes and palettes do not show in what we draw
             }
             return;
         }
@@ -202,9 +215,9 @@ void playEmfDocument(QPainter& painter, const EmfDocument& document, const QRect
     const std::int64_t frameH = std::int64_t { h.frame.bottom } - h.frame.top;
     const auto frameWidth = checkedInt32(frameW);
     const auto frameHeight = checkedInt32(frameH);
-    if (!frameWidth || !frameHeight || *frameWidth <= 0 || *frameHeight <= 0 || h.device.cx <= 0
-        || h.device.cy <= 0 || h.millimeters.cx <= 0 || h.millimeters.cy <= 0
-        || h.millimeters.cx > INT32_MAX / 100 || h.millimeters.cy > INT32_MAX / 100 || target.isEmpty())
+    if (!frameWidth || !frameHeight || *frameWidth <= 0 || *frameHeight <= 0 || h.device.cx <= 0 || h.device.cy <= 0
+        || h.millimeters.cx <= 0 || h.millimeters.cy <= 0 || h.millimeters.cx > INT32_MAX / 100
+        || h.millimeters.cy > INT32_MAX / 100 || target.isEmpty())
         return;
     // The frame, in pixels of the reference screen, is what fills the target.
     const int widthPx = mulDiv(*frameWidth, h.device.cx, h.millimeters.cx * 100);

@@ -1,8 +1,8 @@
 #include "Fonts.h"
 
 #include <QFontDatabase>
-#include <QStringList>
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
 #include <array>
@@ -58,7 +58,9 @@ struct QtTextMeasurer::Cache {
     std::size_t next = 0;
 };
 
-QtTextMeasurer::QtTextMeasurer() : m_cache(std::make_unique<Cache>()) {}
+QtTextMeasurer::QtTextMeasurer() : m_cache(std::make_unique<Cache>())
+{
+}
 QtTextMeasurer::~QtTextMeasurer() = default;
 
 QtTextMeasurer::Cache::Entry& QtTextMeasurer::Cache::entryFor(const FontSpec& font)

@@ -12,8 +12,7 @@ constexpr char substituteCharacter = '?';
 
 } // namespace
 
-Cp932Encoder::Cp932Encoder()
-    : m_cd(iconv_open("CP932", "UTF-32LE"))
+Cp932Encoder::Cp932Encoder() : m_cd(iconv_open("CP932", "UTF-32LE"))
 {
     if (m_cd == reinterpret_cast<iconv_t>(static_cast<std::intptr_t>(-1)))
         throw EOutOfResources();

@@ -12,8 +12,7 @@ bool wmfMatchesItsHeader(std::span<const std::uint8_t> bytes, std::uint16_t obje
     using namespace wmf;
     const ByteReader r(bytes);
     if (r.u16(Header::type) != Header::memoryMetafile || r.u16(Header::headerWords) != Header::headerWordsValue
-        || r.u16(Header::version) != Header::versionValue || r.u16(Header::objects) != objects
-        || bytes.size() % 2 != 0)
+        || r.u16(Header::version) != Header::versionValue || r.u16(Header::objects) != objects || bytes.size() % 2 != 0)
         return false;
     const auto totalWords = r.u32(Header::sizeWords);
     const auto maxRecord = r.u32(Header::maxRecordWords);

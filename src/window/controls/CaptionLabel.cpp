@@ -4,8 +4,7 @@
 
 namespace pluvane {
 
-CaptionLabel::CaptionLabel(const QString& caption, TColor background, QWidget* parent)
-    : QLabel(parent)
+CaptionLabel::CaptionLabel(const QString& caption, TColor background, QWidget* parent) : QLabel(parent)
 {
     setAutoFillBackground(true);
     QPalette p = palette();

@@ -6,8 +6,7 @@
 
 namespace pluvane {
 
-ColorChooser::ColorChooser(QWidget* dialogParent)
-    : m_dialog(new QColorDialog(dialogParent))
+ColorChooser::ColorChooser(QWidget* dialogParent) : m_dialog(new QColorDialog(dialogParent))
 {
     m_dialog->setObjectName(QStringLiteral("ColorDialog1"));
     m_dialog->setWindowTitle(QStringLiteral("色の設定"));

@@ -117,15 +117,14 @@ void FontChooserDialog::fillStyles(const QString& family, int preferredWeight, b
 {
     m_styleChoices.clear();
     for (const QString& name : QFontDatabase::styles(family))
-        m_styleChoices.push_back({name, QFontDatabase::weight(family, name), QFontDatabase::italic(family, name)});
+        m_styleChoices.push_back({ name, QFontDatabase::weight(family, name), QFontDatabase::italic(family, name) });
 
     // The regular, italic, bold and bold italic looks are always offered;
     // the font engine makes up those a family lacks, and a family that is
     // not installed has no styles of its own at all.
-    const StyleChoice standard[] = {{QStringLiteral("Regular"), regularWeight, false},
-                                    {QStringLiteral("Italic"), regularWeight, true},
-                                    {QStringLiteral("Bold"), boldWeight, false},
-                                    {QStringLiteral("Bold Italic"), boldWeight, true}};
+    const StyleChoice standard[]
+        = { { QStringLiteral("Regular"), regularWeight, false }, { QStringLiteral("Italic"), regularWeight, true },
+              { QStringLiteral("Bold"), boldWeight, false }, { QStringLiteral("Bold Italic"), boldWeight, true } };
     for (const StyleChoice& look : standard) {
         const bool offered = std::any_of(m_styleChoices.begin(), m_styleChoices.end(), [&](const StyleChoice& s) {
             return isBoldWeight(s.weight) == isBoldWeight(look.weight) && s.italic == look.italic;

@@ -17,8 +17,7 @@ constexpr int columnCount = 7;
 
 } // namespace
 
-MonthCalendar::MonthCalendar(QWidget* parent)
-    : QWidget(parent)
+MonthCalendar::MonthCalendar(QWidget* parent) : QWidget(parent)
 {
     const QDate today = QDate::currentDate();
     m_year = today.year();
@@ -82,8 +81,7 @@ void MonthCalendar::setDay(int day)
 
 QString MonthCalendar::weekdayHeading(int column) const
 {
-    static const std::array<const char*, columnCount> fallback = {
-        "Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+    static const std::array<const char*, columnCount> fallback = { "Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat" };
     const int index = std::clamp(column, 0, columnCount - 1);
     // QLocale numbers the days from Monday (1) to Sunday (7).
     const QString name = locale().dayName(index == 0 ? 7 : index, QLocale::ShortFormat);
@@ -97,8 +95,8 @@ QRect MonthCalendar::cellRect(int row, int column) const
     const auto edge = [](int total, int count, int i) { return total * i / count; };
     const int left = edge(width(), columnCount, column);
     const int top = edge(height(), rowCount, row);
-    return QRect(QPoint(left, top),
-                 QPoint(edge(width(), columnCount, column + 1) - 1, edge(height(), rowCount, row + 1) - 1));
+    return QRect(
+        QPoint(left, top), QPoint(edge(width(), columnCount, column + 1) - 1, edge(height(), rowCount, row + 1) - 1));
 }
 
 QRect MonthCalendar::dayRect(int day) const
@@ -124,7 +122,7 @@ QSize MonthCalendar::sizeHint() const
     int cellWidth = metrics.horizontalAdvance(QStringLiteral("00"));
     for (int column = 0; column < columnCount; ++column)
         cellWidth = std::max(cellWidth, metrics.horizontalAdvance(weekdayHeading(column)));
-    return {columnCount * (cellWidth + 6), rowCount * (metrics.height() + 4)};
+    return { columnCount * (cellWidth + 6), rowCount * (metrics.height() + 4) };
 }
 
 void MonthCalendar::paintEvent(QPaintEvent*)
@@ -201,8 +199,7 @@ void MonthCalendar::keyPressEvent(QKeyEvent* event)
 
 void MonthCalendar::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::LocaleChange || event->type() == QEvent::FontChange)
-    {
+    if (event->type() == QEvent::LocaleChange || event->type() == QEvent::FontChange) {
         updateGeometry();
         update();
     }

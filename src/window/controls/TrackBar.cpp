@@ -6,8 +6,7 @@
 
 namespace pluvane {
 
-TrackBar::TrackBar(int minimum, int maximum, int position, QWidget* parent)
-    : QSlider(Qt::Horizontal, parent)
+TrackBar::TrackBar(int minimum, int maximum, int position, QWidget* parent) : QSlider(Qt::Horizontal, parent)
 {
     setRange(minimum, maximum);
     setValue(position);
