@@ -9,10 +9,24 @@
 #include "Color.h"
 #include "FontSpec.h"
 
+#include <optional>
+
 namespace pluvane {
 
 enum class TitlePosition { Left = 0, Centre = 1, Right = 2 };
 enum class RulingPattern { Grid = 0, NumberBands = 1, RowsOnly = 2 };
+
+// The calendar conventions beyond the plain grid; each default draws the
+// picture exactly as without them.
+enum class HolidayCalendar { None, Japan };     // holidays drawn in the Sunday red
+enum class FirstWeekday { Sunday, Monday };     // the first column
+enum class WeekdayLabels { English, Japanese }; // "SUN" .. "SAT" or "日" .. "土"
+enum class TitleText {
+    Month,     // "3"
+    YearMonth, // "2027年3月"
+    EraMonth,  // "令和9年3月"
+    English,   // "March 2027"
+};
 
 // Everything one make reads, taken from the window at one moment.
 struct CalendarSettings {
@@ -29,6 +43,12 @@ struct CalendarSettings {
     TColor moncolor = clBlack;
     TColor weekcolor = clBlack;
     TColor linecolor = clBlack;
+
+    HolidayCalendar holidays = HolidayCalendar::None;
+    std::optional<TColor> saturdayColor; // Saturday numbers and label; none: as other days
+    FirstWeekday firstWeekday = FirstWeekday::Sunday;
+    WeekdayLabels weekdayLabels = WeekdayLabels::English;
+    TitleText titleText = TitleText::Month;
 };
 
 } // namespace pluvane
