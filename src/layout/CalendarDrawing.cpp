@@ -1,5 +1,9 @@
 #include "CalendarDrawing.h"
 
+#include "CalendarTitle.h"
+#include "JapaneseHolidays.h"
+
+#include <cstdint>
 #include <string>
 
 namespace pluvane {
@@ -44,9 +48,27 @@ void drawBorders(Canvas& canvas, const CalendarGeometry& g)
     canvas.lineTo(right, g.topRule());
 }
 
+// The weekday of a column: 0 Sunday .. 6 Saturday.
+int weekdayOf(int column, FirstWeekday first)
+{
+    return first == FirstWeekday::Monday ? (column + 1) % 7 : column;
+}
+
+// Sundays and holidays are red; Saturdays take their own colour when one is set.
+TColor dayNumberColor(const CalendarSettings& s, int weekday, bool holiday)
+{
+    if (weekday == 0 || holiday)
+        return clRed;
+    if (weekday == 6 && s.saturdayColor)
+        return *s.saturdayColor;
+    return s.daycolor;
+}
+
 void drawDayNumbers(Canvas& canvas, const CalendarSettings& s, const CalendarGeometry& g)
 {
     const int cw = g.cellwidth;
+    const std::uint32_t holidays
+        = s.holidays == HolidayCalendar::Japan ? japaneseHolidayDaysOf(s.year, s.month) : std::uint32_t { 0 };
     int column = g.firstcol;
     // Pattern 2 puts the number at the top of its band; the others centre it.
     int rowOffset = s.ptn == 1 ? 2 : (g.cellheight - g.fontheight) / 2;
@@ -54,7 +76,8 @@ void drawDayNumbers(Canvas& canvas, const CalendarSettings& s, const CalendarGeo
         const std::string text = std::to_string(day);
         const int w = canvas.textWidth(text);
         const int x = (cw - w + 1) / 2 + column * cw;
-        canvas.setFontColor(column == 0 ? clRed : s.daycolor);
+        const bool holiday = (holidays >> day) & 1U;
+        canvas.setFontColor(dayNumberColor(s, weekdayOf(column, s.firstWeekday), holiday));
         canvas.textOut(x, g.gridtop + rowOffset, text);
         if (++column > 6) {
             column = 0;
@@ -67,7 +90,7 @@ void drawTitle(Canvas& canvas, const CalendarSettings& s, const CalendarGeometry
 {
     canvas.setFontColor(s.moncolor);
     canvas.setFontHeight(-(g.topRule() - 5));
-    const std::string m = std::to_string(s.titlemonth);
+    const std::string m = calendarTitle(s);
     switch (s.tukiiti) {
     case 0:
         canvas.textOut(0, 0, m);
@@ -85,16 +108,28 @@ void drawTitle(Canvas& canvas, const CalendarSettings& s, const CalendarGeometry
 
 void drawWeekdayLabels(Canvas& canvas, const CalendarSettings& s, const CalendarGeometry& g)
 {
-    static constexpr const char* labels[6] = { "MON", "TUE", "WED", "THU", "FRI", "SAT" };
+    static constexpr const char* english[7] = { "SUN", "MON", "TUE", "WED", "THU", "FRI", "SAT" };
+    static constexpr const char* japanese[7] = { "日", "月", "火", "水", "木", "金", "土" };
+    const char* const* labels = s.weekdayLabels == WeekdayLabels::Japanese ? japanese : english;
     canvas.setFontHeight(2 - g.weekband);
     const int y = g.topRule() + 1;
-    // All seven labels share the offset of "SUN" so they line up as a row.
-    const int o = (g.cellwidth - canvas.textWidth("SUN") + 1) / 2;
-    canvas.setFontColor(clRed);
-    canvas.textOut(o, y, "SUN");
-    canvas.setFontColor(s.weekcolor);
-    for (int k = 1; k <= 6; ++k)
-        canvas.textOut(k * g.cellwidth + o, y, labels[k - 1]);
+    // All seven labels share the offset of the Sunday label so they line up as a row.
+    const int o = (g.cellwidth - canvas.textWidth(labels[0]) + 1) / 2;
+    // The colour is set where the kind of label changes (Sunday, a coloured
+    // Saturday, any other day), whatever the colours, so a Sunday-first row
+    // sets it twice, before "SUN" and before "MON".
+    enum class Kind { None, Sunday, Saturday, Other } previous = Kind::None;
+    for (int column = 0; column <= 6; ++column) {
+        const int weekday = weekdayOf(column, s.firstWeekday);
+        const Kind kind
+            = weekday == 0 ? Kind::Sunday : (weekday == 6 && s.saturdayColor ? Kind::Saturday : Kind::Other);
+        if (kind != previous) {
+            canvas.setFontColor(
+                kind == Kind::Sunday ? clRed : (kind == Kind::Saturday ? *s.saturdayColor : s.weekcolor));
+            previous = kind;
+        }
+        canvas.textOut(column * g.cellwidth + o, y, labels[weekday]);
+    }
 }
 
 } // namespace

@@ -23,7 +23,8 @@ CalendarGeometry calendarGeometry(const CalendarSettings& settings, const TextMe
 {
     const MonthFacts facts = monthFacts(settings.year, settings.month);
     CalendarGeometry g = calendarLengths(settings, measurer);
-    g.firstcol = facts.firstcol;
+    // The columns run from the first weekday, Sunday (0) or Monday.
+    g.firstcol = settings.firstWeekday == FirstWeekday::Monday ? (facts.firstcol + 6) % 7 : facts.firstcol;
     g.daycount = facts.daycount;
     return g;
 }

@@ -13,7 +13,7 @@ struct CalendarGeometry {
     int weekfontheight = 0;
     int weekband = 0;
     int gridtop = 0;
-    int firstcol = 0;
+    int firstcol = 0; // the column of day 1, counted from the first weekday
     int daycount = 0;
     int cellheight = 0;
     int cellwidth = 0;
