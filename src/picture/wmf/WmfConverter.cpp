@@ -15,10 +15,27 @@
 #include <limits>
 #include <map>
 #include <string>
+#include <variant>
 
 namespace pluvane {
 
 namespace {
+
+constexpr std::uint8_t shiftJisCharset = 128;
+
+// Readers decode a font's text by the font's character set. A picture whose
+// texts are all ASCII keeps the system's default, as it always has; one with
+// other characters (Japanese labels or titles) says that its bytes are
+// Shift-JIS, code page 932, so a reader on any system decodes them as written.
+std::uint8_t charsetFor(const EmfDocument& document)
+{
+    for (const EmfRecord& r : document.records)
+        if (const auto* t = std::get_if<EmfExtTextOut>(&r))
+            for (const char16_t unit : t->text)
+                if (unit > 0x7F)
+                    return shiftJisCharset;
+    return wmf::defaultCharset;
+}
 
 // Everything in a Windows metafile is 16 bits wide; a value that does not
 // fit cannot be stated and fails the conversion.
@@ -51,7 +68,12 @@ struct LogicalScale {
 // names for it.
 class WmfEncoder {
 public:
-    WmfEncoder(std::vector<std::uint8_t>& out, LogicalScale scale) : m_w(out), m_scale(scale) {}
+    WmfEncoder(std::vector<std::uint8_t>& out, LogicalScale scale, std::uint8_t charset)
+        : m_w(out)
+        , m_scale(scale)
+        , m_charset(charset)
+    {
+    }
 
     void header()
     {
@@ -244,7 +266,7 @@ private:
         m_w.u8(italic, lf.italic);
         m_w.u8(underline, lf.underline);
         m_w.u8(strikeOut, lf.strikeOut);
-        m_w.u8(charSet, wmf::defaultCharset); // every font takes the system's default
+        m_w.u8(charSet, m_charset); // one character set for every font of the picture
         m_w.u8(outPrecision, lf.outPrecision);
         m_w.u8(clipPrecision, lf.clipPrecision);
         m_w.u8(quality, lf.quality);
@@ -301,6 +323,7 @@ private:
 
     ByteWriter m_w;
     LogicalScale m_scale;
+    std::uint8_t m_charset;
     Cp932Encoder m_cp932;
     std::size_t m_headerAt = 0;
     std::uint32_t m_maxRecordWords = 0;
@@ -318,7 +341,8 @@ std::vector<std::uint8_t> convertToWmf(const EmfDocument& document, const WmfCon
     std::vector<std::uint8_t> out;
     out.reserve(document.records.size() * 24 + 64);
     WmfEncoder encoder(out,
-        LogicalScale { conversion.widthPx, conversion.heightPx, conversion.logicalWidth, conversion.logicalHeight });
+        LogicalScale { conversion.widthPx, conversion.heightPx, conversion.logicalWidth, conversion.logicalHeight },
+        charsetFor(document));
     encoder.header();
     encoder.window();
     bool ended = false;
