@@ -1,5 +1,7 @@
 #include "RenderBatch.h"
 
+#include "layout/CalendarTitle.h"
+#include "layout/JapaneseHolidays.h"
 #include "picture/MakeCalendar.h"
 #include "picture/output/FileOutput.h"
 #include "picture/output/PictureRendering.h"
@@ -26,7 +28,47 @@ std::string expandName(const std::string& pattern, int year, int month)
     return out;
 }
 
-void printInfo(std::ostream& out, const RenderJob& job, const MadeCalendar& made)
+std::string hexColor(TColor c)
+{
+    static constexpr char digits[] = "0123456789ABCDEF";
+    std::string out = "#";
+    for (int part : { redOf(c), greenOf(c), blueOf(c) }) {
+        out += digits[part / 16];
+        out += digits[part % 16];
+    }
+    return out;
+}
+
+bool conventionsAtDefaults(const CalendarSettings& s)
+{
+    return s.holidays == HolidayCalendar::None && !s.saturdayColor && s.firstWeekday == FirstWeekday::Sunday
+        && s.weekdayLabels == WeekdayLabels::English && s.titleText == TitleText::Month;
+}
+
+// The calendar conventions, printed only when one of them is set, so that
+// the measures of a plain calendar read exactly as they always have.
+void printConventions(std::ostream& out, const CalendarSettings& s)
+{
+    if (conventionsAtDefaults(s))
+        return;
+    static constexpr const char* titleTexts[] = { "month", "year", "era", "english" };
+    std::string days;
+    if (s.holidays == HolidayCalendar::Japan) {
+        const std::uint32_t bits = japaneseHolidayDaysOf(s.year, s.month);
+        for (int day = 1; day <= 31; ++day)
+            if ((bits >> day) & 1U)
+                days += (days.empty() ? "" : ",") + std::to_string(day);
+    }
+    out << "holidays=" << (s.holidays == HolidayCalendar::Japan ? "japan" : "none") << '\n'
+        << "holiday_days=" << days << '\n'
+        << "saturday_color=" << (s.saturdayColor ? hexColor(*s.saturdayColor) : "none") << '\n'
+        << "week_start=" << (s.firstWeekday == FirstWeekday::Monday ? "monday" : "sunday") << '\n'
+        << "weekday_labels=" << (s.weekdayLabels == WeekdayLabels::Japanese ? "japanese" : "english") << '\n'
+        << "title_text=" << titleTexts[static_cast<int>(s.titleText)] << '\n'
+        << "title=" << calendarTitle(s) << '\n';
+}
+
+void printInfo(std::ostream& out, const RenderJob& job, const CalendarSettings& settings, const MadeCalendar& made)
 {
     const CalendarGeometry& g = made.geometry;
     out << "year=" << job.year << '\n'
@@ -45,6 +87,7 @@ void printInfo(std::ostream& out, const RenderJob& job, const MadeCalendar& made
         << "frame_h=" << made.picture.heightHmm() << '\n'
         << "readout_x=" << made.readout.maxX << '\n'
         << "readout_y=" << made.readout.maxY << '\n';
+    printConventions(out, settings);
 }
 
 } // namespace
@@ -92,7 +135,7 @@ void runBatch(const RenderOptions& options, const TextMeasurer& measurer, const 
         if (options.info) {
             if (&job != &jobs.front())
                 info << '\n';
-            printInfo(info, job, made);
+            printInfo(info, job, settings, made);
         }
         if (job.output.empty())
             continue;

@@ -1,5 +1,6 @@
 #include "RenderOptions.h"
 
+#include "HolidayList.h"
 #include "RenderBatch.h"
 
 #include <QColor>
@@ -58,6 +59,37 @@ std::vector<int> parseList(const std::string& option, const std::string& text, i
         at = comma + 1;
     }
     return values;
+}
+
+// One of a few words, each naming a value; the message lists the words.
+template <typename Value>
+Value parseChoice(
+    const std::string& option, const std::string& text, std::initializer_list<std::pair<const char*, Value>> choices)
+{
+    std::string words;
+    std::size_t i = 0;
+    for (const auto& [word, value] : choices) {
+        if (text == word)
+            return value;
+        if (i > 0)
+            words += i + 1 == choices.size() ? " or " : ", ";
+        words += word;
+        ++i;
+    }
+    throw UsageError(option + " needs " + words + ", not '" + text + "'");
+}
+
+// "YEAR" or "FIRST-LAST" within the years the holiday law covers.
+std::pair<int, int> parseYearRange(const std::string& option, const std::string& text)
+{
+    const std::size_t dash = text.find('-', 1);
+    const int first = parseInt(option, text.substr(0, dash), firstHolidayYear, lastHolidayYear);
+    const int last = dash == std::string::npos
+        ? first
+        : parseInt(option, text.substr(dash + 1), firstHolidayYear, lastHolidayYear);
+    if (last < first)
+        throw UsageError(option + " range " + text + " runs backwards");
+    return { first, last };
 }
 
 ScreenMetrics parseScreen(const std::string& text)
@@ -136,6 +168,38 @@ const std::vector<OptionRule>& optionRules()
             [](RenderOptions& o, Text n, Text v) { o.settings.weekcolor = parseColor(n, v); } },
         { { "line-color" }, "C", "colour of the ruled lines",
             [](RenderOptions& o, Text n, Text v) { o.settings.linecolor = parseColor(n, v); } },
+        { { "holidays" }, "WHICH",
+            "none or japan: draw Japan's national holidays red like Sundays (default none); the spring and autumn "
+            "equinox days after the years already announced in the official gazette are astronomical projections",
+            [](RenderOptions& o, Text n, Text v) {
+                o.settings.holidays = parseChoice<HolidayCalendar>(
+                    n, v, { { "none", HolidayCalendar::None }, { "japan", HolidayCalendar::Japan } });
+            } },
+        { { "saturday-color" }, "C",
+            "colour of the Saturday numbers that are not holidays and of the Saturday label (default: as the other "
+            "days)",
+            [](RenderOptions& o, Text n, Text v) { o.settings.saturdayColor = parseColor(n, v); } },
+        { { "week-start" }, "DAY", "sunday or monday: the weekday of the first column (default sunday)",
+            [](RenderOptions& o, Text n, Text v) {
+                o.settings.firstWeekday = parseChoice<FirstWeekday>(
+                    n, v, { { "sunday", FirstWeekday::Sunday }, { "monday", FirstWeekday::Monday } });
+            } },
+        { { "weekday-labels" }, "LANG", "english (SUN .. SAT) or japanese (日 .. 土) (default english)",
+            [](RenderOptions& o, Text n, Text v) {
+                o.settings.weekdayLabels = parseChoice<WeekdayLabels>(
+                    n, v, { { "english", WeekdayLabels::English }, { "japanese", WeekdayLabels::Japanese } });
+            } },
+        { { "title-text" }, "FORM",
+            "month (3), year (2027年3月), era (令和9年3月) or english (March 2027) (default month)",
+            [](RenderOptions& o, Text n, Text v) {
+                o.settings.titleText = parseChoice<TitleText>(n, v,
+                    { { "month", TitleText::Month }, { "year", TitleText::YearMonth }, { "era", TitleText::EraMonth },
+                        { "english", TitleText::English } });
+            } },
+        { { "list-holidays" }, "YEAR[-YEAR]",
+            "print Japan's days off of the years (1948..2500) as YYYY-MM-DD<TAB>name lines in date order and draw "
+            "nothing; the equinox days after the years already announced are astronomical projections",
+            [](RenderOptions& o, Text n, Text v) { o.holidayYears = parseYearRange(n, v); } },
         { { "screen" }, "WxH:WMMxHMM", "reference screen for the physical size (default: the primary screen)",
             [](RenderOptions& o, Text, Text v) { o.screen = parseScreen(v); } },
         { { "o" }, "FILE",
@@ -275,6 +339,11 @@ RenderOptions parseRenderOptions(const std::vector<std::string>& args, int today
     s.font.color = s.daycolor;
     if (o.help)
         return o;
+    if (o.holidayYears) {
+        if (o.info || !o.output.empty())
+            throw UsageError("--list-holidays prints the list only: leave out -o and --info");
+        return o;
+    }
     if (!o.info && o.output.empty())
         throw UsageError("nothing to do: give -o FILE or --info (see --help)");
     renderJobs(o); // a batch that cannot be named is a usage error now, before anything is drawn

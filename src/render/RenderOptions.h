@@ -6,6 +6,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace pluvane {
@@ -27,6 +28,9 @@ struct RenderOptions {
     bool info = false;
     bool quiet = false;
     bool help = false;
+    // --list-holidays: the first and last year whose days off are printed
+    // instead of drawing anything.
+    std::optional<std::pair<int, int>> holidayYears;
 };
 
 // Reads the arguments after the program name. `today` supplies the default

@@ -1,5 +1,6 @@
 // pluvane-render: the calendar pipeline from the command line, no display needed.
 
+#include "HolidayList.h"
 #include "RenderBatch.h"
 #include "RenderOptions.h"
 #include "layout/Errors.h"
@@ -47,6 +48,11 @@ int main(int argc, char** argv)
     }
     if (options.help) {
         std::cout << renderUsage();
+        return 0;
+    }
+    if (options.holidayYears) {
+        // Pure arithmetic: no Qt application is needed for the list.
+        printHolidayList(options.holidayYears->first, options.holidayYears->second, std::cout);
         return 0;
     }
 
