@@ -1,6 +1,8 @@
-// Prints how long the pipeline's steps take: a make at default settings,
-// playing its picture into the preview-sized image, and a year of files.
+// Prints how long the pipeline's steps take: a make at default settings and
+// with Japan's holidays on, playing its picture into the preview-sized
+// image, a year of files, and working out every day off from 1948 to 2500.
 
+#include "layout/JapaneseHolidays.h"
 #include "picture/MakeCalendar.h"
 #include "picture/output/FileOutput.h"
 #include "picture/player/PicturePlayer.h"
@@ -37,6 +39,31 @@ void makeAtDefaults(benchmark::State& state)
     }
 }
 BENCHMARK(makeAtDefaults)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The same month with the holidays drawn red: March 2027 has two.
+void makeWithHolidays(benchmark::State& state)
+{
+    const QtTextMeasurer measurer;
+    CalendarSettings settings = defaults();
+    settings.holidays = HolidayCalendar::Japan;
+    for (auto _ : state) {
+        MadeCalendar made = makeCalendar(settings, measurer, referenceScreen);
+        benchmark::DoNotOptimize(made);
+    }
+}
+BENCHMARK(makeWithHolidays)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// What --list-holidays 1948-2500 computes, without the process around it.
+void holidaysOfEveryYear(benchmark::State& state)
+{
+    for (auto _ : state) {
+        std::size_t days = 0;
+        for (int year = 1948; year <= 2500; ++year)
+            days += japaneseHolidaysOf(year).size();
+        benchmark::DoNotOptimize(days);
+    }
+}
+BENCHMARK(holidaysOfEveryYear)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 void playbackIntoPreview(benchmark::State& state)
 {
