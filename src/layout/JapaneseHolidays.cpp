@@ -99,9 +99,14 @@ constexpr sys_days substitutesBegin = dateOf(1973, 4, 12);
 constexpr sys_days daysBetweenBegin = dateOf(1985, 12, 27);
 constexpr sys_days substitutesSkipHolidays = dateOf(2007, 1, 1);
 
+// A day off as the rules give it. The name is a literal of the tables; a
+// substitute holiday carries the name of the holiday it is named after, and
+// its full name is made only when names are asked for, so that the days of a
+// month cost no strings.
 struct DayOff {
     sys_days date;
-    std::string name;
+    const char* name;
+    bool substitute = false;
 };
 
 sys_days dateOfRule(const Rule& rule, int year)
@@ -151,11 +156,11 @@ bool contains(const std::vector<DayOff>& days, sys_days date)
 // just before it, which from 2007 may be a later one than the Sunday it
 // stands for (a Sunday 5/3 gives "こどもの日 振替休日" on 5/6); 2020's
 // alone is named after its Sunday.
-std::string substituteName(const std::vector<DayOff>& national, sys_days substitute)
+const char* substituteName(const std::vector<DayOff>& national, sys_days substitute)
 {
     if (substitute == dateOf(2020, 5, 6))
-        return "憲法記念日 振替休日";
-    return find(national, substitute - std::chrono::days { 1 })->name + " 振替休日";
+        return "憲法記念日";
+    return find(national, substitute - std::chrono::days { 1 })->name;
 }
 
 // A national holiday on a Sunday gives the next day off; from 2007 the next
@@ -173,7 +178,7 @@ void addSubstitutes(const std::vector<DayOff>& national, std::vector<DayOff>& ou
         } else if (contains(national, next)) {
             continue;
         }
-        out.push_back({ next, substituteName(national, next) });
+        out.push_back({ next, substituteName(national, next), true });
     }
 }
 
@@ -193,9 +198,8 @@ void addDaysBetween(const std::vector<DayOff>& national, std::vector<DayOff>& ou
     }
 }
 
-} // namespace
-
-std::vector<Holiday> japaneseHolidaysOf(int year)
+// Every day off of the year, in date order.
+std::vector<DayOff> daysOffOf(int year)
 {
     if (year < 1 || year > latestYear)
         throw EConvertError();
@@ -204,13 +208,21 @@ std::vector<Holiday> japaneseHolidaysOf(int year)
     addSubstitutes(national, all);
     addDaysBetween(national, all);
     std::sort(all.begin(), all.end(), [](const DayOff& a, const DayOff& b) { return a.date < b.date; });
+    return all;
+}
 
+} // namespace
+
+std::vector<Holiday> japaneseHolidaysOf(int year)
+{
+    const std::vector<DayOff> all = daysOffOf(year);
     std::vector<Holiday> result;
     result.reserve(all.size());
-    for (DayOff& d : all) {
+    for (const DayOff& d : all) {
         const std::chrono::year_month_day ymd { d.date };
-        result.push_back({ static_cast<int>(static_cast<unsigned>(ymd.month())),
-            static_cast<int>(static_cast<unsigned>(ymd.day())), std::move(d.name) });
+        result.push_back(
+            { static_cast<int>(static_cast<unsigned>(ymd.month())), static_cast<int>(static_cast<unsigned>(ymd.day())),
+                d.substitute ? std::string(d.name) + " 振替休日" : std::string(d.name) });
     }
     return result;
 }
@@ -234,9 +246,10 @@ std::uint32_t japaneseHolidayDaysOf(int year, int month)
     if (month < 1 || month > 12)
         throw EConvertError();
     std::uint32_t bits = 0;
-    for (const Holiday& h : japaneseHolidaysOf(year)) {
-        if (h.month == month)
-            bits |= std::uint32_t { 1 } << h.day;
+    for (const DayOff& d : daysOffOf(year)) {
+        const std::chrono::year_month_day ymd { d.date };
+        if (static_cast<unsigned>(ymd.month()) == static_cast<unsigned>(month))
+            bits |= std::uint32_t { 1 } << static_cast<unsigned>(ymd.day());
     }
     return bits;
 }
