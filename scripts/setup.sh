@@ -11,6 +11,7 @@ packages=(
   emf2svg libwmf-bin
   xvfb xdotool xclip x11-utils imagemagick poppler-utils
   desktop-file-utils libxml2-utils groff-base man-db file dpkg-dev
+  libfontconfig-dev python3-uno librsvg2-bin
 )
 
 missing=()

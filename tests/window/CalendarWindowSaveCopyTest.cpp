@@ -158,6 +158,7 @@ TEST(CalendarWindowCopy, PutsOneItemWithFourTypesOnTheClipboard)
     EXPECT_FALSE(data->hasText());
     EXPECT_EQ(data->data("image/emf"), bytesOf(made));
     EXPECT_EQ(data->data("image/x-emf"), bytesOf(made));
+    EXPECT_EQ(data->data("application/x-openoffice-emf;windows_formatname=\"Image EMF\""), bytesOf(made));
     EXPECT_TRUE(data->data("image/svg+xml").contains("<svg"));
     QImage png;
     ASSERT_TRUE(png.loadFromData(data->data("image/png"), "PNG"));
