@@ -3,6 +3,7 @@
 #include <QFontDatabase>
 #include <QString>
 #include <QStringList>
+#include <fontconfig/fontconfig.h>
 
 #include <algorithm>
 #include <array>
@@ -26,6 +27,38 @@ void registerFontSubstitutes()
         QFont::insertSubstitutions(QString::fromUtf8(name), gothic);
     for (const char* name : { "ＭＳ ゴシック", "MS Gothic" })
         QFont::insertSubstitutions(QString::fromUtf8(name), monoGothic);
+}
+
+std::optional<std::string> englishFamilyName(std::u16string_view face)
+{
+    const QByteArray name = QString::fromStdU16String(std::u16string(face)).toUtf8();
+    if (name.isEmpty() || !FcInit())
+        return std::nullopt;
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.constData()));
+    FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, FC_FAMILYLANG, nullptr);
+    FcFontSet* fonts = FcFontList(nullptr, pattern, objects);
+    std::optional<std::string> english;
+    // A font lists its family in each language it names it in, the
+    // languages in the same order.
+    for (int f = 0; fonts && f < fonts->nfont && !english; ++f) {
+        FcChar8* family = nullptr;
+        FcChar8* language = nullptr;
+        for (int i = 0; FcPatternGetString(fonts->fonts[f], FC_FAMILY, i, &family) == FcResultMatch; ++i) {
+            if (FcPatternGetString(fonts->fonts[f], FC_FAMILYLANG, i, &language) != FcResultMatch
+                || std::string_view(reinterpret_cast<const char*>(language)) != "en")
+                continue;
+            const std::string candidate(reinterpret_cast<const char*>(family));
+            if (std::all_of(candidate.begin(), candidate.end(), [](char c) { return c >= 0x20 && c <= 0x7E; }))
+                english = candidate;
+            break;
+        }
+    }
+    if (fonts)
+        FcFontSetDestroy(fonts);
+    FcObjectSetDestroy(objects);
+    FcPatternDestroy(pattern);
+    return english;
 }
 
 QFont toQFont(const FontSpec& spec)

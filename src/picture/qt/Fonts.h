@@ -11,6 +11,9 @@
 #include <QFontMetrics>
 
 #include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace pluvane {
 
@@ -19,6 +22,11 @@ namespace pluvane {
 // JP, then the system's sans. The face name itself is kept in pictures.
 // Needs a QGuiApplication; calling it again does nothing more.
 void registerFontSubstitutes();
+
+// The English family name fontconfig knows for an installed font whose family
+// is `face` in any language ("IPAPゴシック" is "IPAPGothic"), when that name
+// is ASCII; none for a face no installed font has.
+std::optional<std::string> englishFamilyName(std::u16string_view face);
 
 // The Qt font for a FontSpec: a negative height is a character height in
 // pixels, so it becomes the pixel size.
