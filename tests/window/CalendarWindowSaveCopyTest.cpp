@@ -163,4 +163,8 @@ TEST(CalendarWindowCopy, PutsOneItemWithFourTypesOnTheClipboard)
     QImage png;
     ASSERT_TRUE(png.loadFromData(data->data("image/png"), "PNG"));
     EXPECT_EQ(png.size(), QSize(made.widthPx(), made.heightPx()));
+    // Its resolution places it at the picture's true size.
+    ASSERT_GT(png.dotsPerMeterX(), 0);
+    EXPECT_NEAR(png.width() * 1000.0 / png.dotsPerMeterX(), made.widthHmm() / 100.0, 0.5);
+    EXPECT_NEAR(png.height() * 1000.0 / png.dotsPerMeterY(), made.heightHmm() / 100.0, 0.5);
 }
