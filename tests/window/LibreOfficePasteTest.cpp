@@ -52,8 +52,8 @@ void clickAt(const VirtualDisplay& display, const QString& window, int x, int y)
     QMap<QString, int> g;
     for (const QString& line : display.run("xdotool", { "getwindowgeometry", "--shell", window }).out.split('\n'))
         g[line.section('=', 0, 0)] = line.section('=', 1).toInt();
-    display.run("xdotool",
-        { "mousemove", "--sync", QString::number(g["X"] + x), QString::number(g["Y"] + y), "click", "1" });
+    display.run(
+        "xdotool", { "mousemove", "--sync", QString::number(g["X"] + x), QString::number(g["Y"] + y), "click", "1" });
 }
 
 } // namespace
