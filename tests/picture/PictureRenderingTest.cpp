@@ -1,9 +1,13 @@
 #include "MarchPictures.h"
+#include "support/Process.h"
 
 #include "picture/output/PictureRendering.h"
 
+#include <QFile>
 #include <QImage>
 #include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -46,8 +50,8 @@ TEST(PictureRendering, PdfPagesAreExactlyTheFrames)
     static const QRegularExpression box(R"(/MediaBox \[[^\]]*\])");
     for (auto m = box.globalMatch(QString::fromLatin1(pdf)); m.hasNext();)
         boxes << m.next().captured(0);
-    EXPECT_EQ(boxes,
-        QStringList({ "/MediaBox [0 0.3150 152.7874 166.0000]", "/MediaBox [0 0.1417 152.7874 4734.0000]" }));
+    EXPECT_EQ(
+        boxes, QStringList({ "/MediaBox [0 0.3150 152.7874 166.0000]", "/MediaBox [0 0.1417 152.7874 4734.0000]" }));
     expectConsistentCrossReferences(pdf);
 }
 
@@ -69,4 +73,57 @@ TEST(PictureRendering, PngStatesTheScreensResolutionTimesTheScale)
         EXPECT_EQ(png.dotsPerMeterX(), c.perMetreX) << c.scale;
         EXPECT_EQ(png.dotsPerMeterY(), c.perMetreY) << c.scale;
     }
+}
+
+TEST(PictureRendering, SvgRulesAreWholePixelsInRsvg)
+{
+    const QString rsvg = QStandardPaths::findExecutable("rsvg-convert");
+    if (rsvg.isEmpty())
+        GTEST_SKIP() << "rsvg-convert (librsvg2-bin) is not installed";
+    const Picture picture = marchPicture();
+    const QByteArray svg = renderSvg(picture);
+    QTemporaryDir dir;
+    QFile file(dir.filePath("march.svg"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(svg);
+    file.close();
+    const auto run = runProgram(rsvg,
+        { "-w", QString::number(picture.widthPx()), "-h", QString::number(picture.heightPx()), "-o",
+            dir.filePath("march.png"), file.fileName() });
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QImage image = QImage(dir.filePath("march.png")).convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(image.size(), QSize(154, 167));
+
+    // Each rule is drawn where the screen draws it: one column or row of
+    // fully opaque black pixels, the right and bottom ones included, with
+    // nothing half covered beside it.
+    static const QRegularExpression rule(R"(points="([0-9.]+),([0-9.]+) ([0-9.]+),([0-9.]+) ")");
+    int rules = 0;
+    for (auto m = rule.globalMatch(QString::fromUtf8(svg)); m.hasNext(); ++rules) {
+        const auto match = m.next();
+        const QPointF from(match.captured(1).toDouble(), match.captured(2).toDouble());
+        const QPointF to(match.captured(3).toDouble(), match.captured(4).toDouble());
+        const bool vertical = from.x() == to.x();
+        const QPoint step = vertical ? QPoint(0, 1) : QPoint(1, 0);
+        const QPoint side = vertical ? QPoint(1, 0) : QPoint(0, 1);
+        const QPoint first(qFloor(qMin(from.x(), to.x())), qFloor(qMin(from.y(), to.y())));
+        const int length = qRound(vertical ? qAbs(to.y() - from.y()) : qAbs(to.x() - from.x()));
+        for (int i = 0; i < length; ++i) {
+            const QPoint p = first + step * i;
+            ASSERT_EQ(image.pixel(p), qRgba(0, 0, 0, 255)) << "rule " << rules << " at " << p.x() << "," << p.y();
+        }
+        const QPoint middle = first + step * (length / 2);
+        for (const QPoint beside : { middle - side, middle + side }) {
+            if (image.rect().contains(beside)) {
+                EXPECT_TRUE(qAlpha(image.pixel(beside)) == 0 || qAlpha(image.pixel(beside)) == 255)
+                    << "rule " << rules << " half covers " << beside.x() << "," << beside.y();
+            }
+        }
+    }
+    EXPECT_EQ(rules, 16);
+    // A screen leaves out a line's last pixel, so the corner stays blank.
+    for (int y = 26; y < 166; ++y)
+        EXPECT_EQ(image.pixel(153, y), qRgba(0, 0, 0, 255)) << "last column at " << y;
+    for (int x = 0; x < 153; ++x)
+        EXPECT_EQ(image.pixel(x, 166), qRgba(0, 0, 0, 255)) << "last row at " << x;
 }
