@@ -7,7 +7,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-qpa-plugins qt6-svg-dev
   libgtest-dev libbenchmark-dev
-  fonts-ipafont-gothic fonts-urw-base35
+  fonts-ipafont-gothic fonts-noto-cjk fonts-urw-base35
   emf2svg libwmf-bin
   xvfb xdotool xclip x11-utils imagemagick poppler-utils
   desktop-file-utils libxml2-utils groff-base man-db file dpkg-dev

@@ -69,8 +69,8 @@ void setExactPageBoxes(QByteArray& pdf, const std::vector<QSizeF>& pagePoints)
         const QSizeF exact = pagePoints[page];
         if (exact.width() > width || exact.height() > height)
             continue;
-        const QByteArray replacement = "/MediaBox [0 " + number(height - exact.height()) + " "
-            + number(exact.width()) + " " + number(height) + "]";
+        const QByteArray replacement = "/MediaBox [0 " + number(height - exact.height()) + " " + number(exact.width())
+            + " " + number(height) + "]";
         out += pdf.mid(copied, match.capturedStart() - copied);
         out += replacement;
         copied = match.capturedEnd();

@@ -44,7 +44,7 @@ QFont qFontOf(const LogFont& lf)
     spec.italic = lf.italic != 0;
     spec.underline = lf.underline != 0;
     spec.strikeout = lf.strikeOut != 0;
-    return toQFont(spec);
+    return toPlaybackFont(spec);
 }
 
 class Player {

@@ -1,6 +1,7 @@
 #include "Fonts.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QString>
 #include <QStringList>
 #include <fontconfig/fontconfig.h>
@@ -75,6 +76,41 @@ QFont toQFont(const FontSpec& spec)
         f.setFixedPitch(true);
     f.setKerning(false); // advances of a text are the sum of its characters'
     f.setHintingPreference(QFont::PreferFullHinting);
+    return f;
+}
+
+namespace {
+
+bool hasRealBold(const QString& family)
+{
+    const QStringList styles = QFontDatabase::styles(family);
+    return std::any_of(styles.begin(), styles.end(),
+        [&](const QString& style) { return QFontDatabase::weight(family, style) >= QFont::DemiBold; });
+}
+
+bool isSerifFace(const QString& name)
+{
+    for (const char* mark : { "明朝", "Mincho", "Serif", "serif" })
+        if (name.contains(QString::fromUtf8(mark)))
+            return true;
+    return false;
+}
+
+} // namespace
+
+QFont toPlaybackFont(const FontSpec& spec)
+{
+    QFont f = toQFont(spec);
+    if (!spec.bold || hasRealBold(QFontInfo(f).family()))
+        return f;
+    const QStringList gothic { "Noto Sans CJK JP", "Source Han Sans JP", "MigMix 1P" };
+    const QStringList mincho { "Noto Serif CJK JP", "Source Han Serif JP" };
+    for (const QString& family : isSerifFace(f.family()) ? mincho + gothic : gothic) {
+        if (hasRealBold(family)) {
+            f.setFamilies({ family });
+            return f;
+        }
+    }
     return f;
 }
 

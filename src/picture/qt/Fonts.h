@@ -32,6 +32,13 @@ std::optional<std::string> englishFamilyName(std::u16string_view face);
 // pixels, so it becomes the pixel size.
 QFont toQFont(const FontSpec& font);
 
+// The font the player draws a FontSpec with: toQFont's, except that a bold
+// request whose family has no bold of its own (Qt would only thicken the
+// regular glyphs a little) takes a Japanese family that has one, Noto Sans
+// CJK JP (Noto Serif CJK JP for a Mincho face) where installed. Widths are
+// still measured with toQFont, so pictures do not depend on it.
+QFont toPlaybackFont(const FontSpec& font);
+
 // Integer advance widths through Qt, the same for the window's readouts and
 // for the picture, so the geometry and the drawing agree. Keeps the metrics
 // of the last few fonts, as a calendar switches between three.
