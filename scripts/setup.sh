@@ -10,7 +10,7 @@ packages=(
   fonts-ipafont-gothic fonts-noto-cjk fonts-urw-base35
   emf2svg libwmf-bin
   xvfb xdotool xclip x11-utils imagemagick poppler-utils
-  desktop-file-utils libxml2-utils groff-base man-db file dpkg-dev
+  desktop-file-utils libxml2-utils groff-base man-db file dpkg-dev appstream lintian
   libfontconfig-dev python3-uno librsvg2-bin
 )
 

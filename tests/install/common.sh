@@ -46,9 +46,14 @@ expected_programs() {
   return 0
 }
 
+# expected_data_files WINDOW APP_ID: the AppStream entry is named by its id.
 expected_data_files() {
-  echo share/man/man1/pluvane-render.1
+  echo share/man/man1/pluvane-render.1.gz
+  echo share/doc/pluvane/copyright
+  echo share/doc/pluvane/changelog.gz
   if [ "$1" = 1 ]; then
+    echo share/man/man1/pluvane.1.gz
+    echo share/metainfo/$2.metainfo.xml
     echo share/applications/pluvane.desktop
     echo share/icons/hicolor/32x32/apps/pluvane.png
     echo share/icons/hicolor/scalable/apps/pluvane.svg
