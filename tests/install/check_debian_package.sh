@@ -7,14 +7,13 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/common.sh"
 
-cpack=cpack build= version= window=1 app_id=org.example.pluvane
+cpack=cpack build= version= window=1
 while [ $# -gt 0 ]; do
   case "$1" in
     --cpack) cpack=$2; shift 2 ;;
     --build) build=$2; shift 2 ;;
     --version) version=$2; shift 2 ;;
     --window) window=$2; shift 2 ;;
-    --app-id) app_id=$2; shift 2 ;;
     *) die "unknown argument '$1'" ;;
   esac
 done
@@ -68,6 +67,7 @@ pass "Depends: $depends"
 # Contents: every installed file under /usr, owned by root, with the usual
 # modes.
 listing=$(dpkg-deb -c "$deb")
+app_id=$(app_id_in "$(awk '$1 ~ /^-/ { print $NF }' <<<"$listing" | sed 's|^\./usr/||')")
 for f in $(expected_programs "$window"); do
   grep -qE "^-rwxr-xr-x root/root .* \./usr/$f\$" <<<"$listing" || fail "the package has no executable /usr/$f"
 done

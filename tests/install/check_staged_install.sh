@@ -7,14 +7,13 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/common.sh"
 
-cmake=cmake build= source= window=1 app_id=org.example.pluvane svg_raster=
+cmake=cmake build= source= window=1 svg_raster=
 while [ $# -gt 0 ]; do
   case "$1" in
     --cmake) cmake=$2; shift 2 ;;
     --build) build=$2; shift 2 ;;
     --source) source=$2; shift 2 ;;
     --window) window=$2; shift 2 ;;
-    --app-id) app_id=$2; shift 2 ;;
     --svg-raster) svg_raster=$2; shift 2 ;;
     *) die "unknown argument '$1'" ;;
   esac
@@ -44,6 +43,8 @@ if ! "$cmake" --install "$build" --prefix "$prefix" >"$stage/install.log" 2>&1; 
 fi
 pass "cmake --install into a staging folder"
 
+# The AppStream entry is named by its id, which the build chooses.
+app_id=$(app_id_in "$(cd "$prefix" && find . -type f | sed 's|^\./||')")
 # Every expected file is there, and nothing else is.
 expected=$( { expected_programs "$window"; expected_data_files "$window" "$app_id"; } | sort)
 actual=$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | sort)
