@@ -4,8 +4,6 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME pluvane)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "Pluvane")
-set(PLUVANE_MAINTAINER "Pluvane developers <pluvane@localhost>" CACHE STRING
-  "Maintainer of the .deb, as Name <address>")
 set(CPACK_PACKAGE_CONTACT "${PLUVANE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "draws a one-month calendar grid as a vector picture")
 # The long description, one line per paragraph line; CPack indents each.
@@ -25,16 +23,14 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# The libraries the programs link, the platform plugins Qt needs to open a
-# window or draw offscreen, and the font that stands in for the default
-# "ＭＳ Ｐゴシック". Stated here so the list does not depend on the tools
-# of the machine that builds the package.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6svg6 (>= 6.4), qt6-qpa-plugins (>= 6.4), fonts-ipafont-gothic")
-# dpkg-shlibdeps would add the C and C++ runtime libraries, but it also
-# repeats the Qt libraries above with versions of its own; the Qt 6.4
-# packages already require a C and C++ runtime as new as ours.
-option(PLUVANE_DEB_SHLIBDEPS "Let dpkg-shlibdeps add to the .deb's Depends" OFF)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ${PLUVANE_DEB_SHLIBDEPS})
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PLUVANE_HOMEPAGE}")
+# dpkg-shlibdeps names the libraries the programs link (Qt, fontconfig, the
+# C and C++ runtimes); what they load or read at run time is named here: the
+# platform plugins Qt needs to open a window or draw offscreen, and the font
+# that stands in for the default "ＭＳ Ｐゴシック". A Japanese family with a
+# real bold, for bold text, is recommended.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins (>= 6.4), fonts-ipafont-gothic")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk")
 
 include(CPack)

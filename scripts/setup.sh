@@ -7,10 +7,11 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-qpa-plugins qt6-svg-dev
   libgtest-dev libbenchmark-dev
-  fonts-ipafont-gothic fonts-urw-base35
+  fonts-ipafont-gothic fonts-noto-cjk fonts-urw-base35
   emf2svg libwmf-bin
   xvfb xdotool xclip x11-utils imagemagick poppler-utils
-  desktop-file-utils libxml2-utils groff-base man-db file dpkg-dev
+  desktop-file-utils libxml2-utils groff-base man-db file dpkg-dev appstream lintian
+  libfontconfig-dev python3-uno librsvg2-bin
 )
 
 missing=()

@@ -24,8 +24,10 @@ need file file
 need ldd libc-bin
 need groff groff-base
 need xmllint libxml2-utils
+need gzip gzip
 if [ "$window" = 1 ]; then
   need desktop-file-validate desktop-file-utils
+  need appstreamcli appstream
   need identify imagemagick
   need compare imagemagick
   [ -x "$svg_raster" ] || die "the SVG rasteriser '$svg_raster' is not built"
@@ -41,8 +43,10 @@ if ! "$cmake" --install "$build" --prefix "$prefix" >"$stage/install.log" 2>&1; 
 fi
 pass "cmake --install into a staging folder"
 
+# The AppStream entry is named by its id, which the build chooses.
+app_id=$(app_id_in "$(cd "$prefix" && find . -type f | sed 's|^\./||')")
 # Every expected file is there, and nothing else is.
-expected=$( { expected_programs "$window"; expected_data_files "$window"; } | sort)
+expected=$( { expected_programs "$window"; expected_data_files "$window" "$app_id"; } | sort)
 actual=$(cd "$prefix" && find . -type f -o -type l | sed 's|^\./||' | sort)
 for f in $expected; do
   [ -f "$prefix/$f" ] || fail "$f was not installed"
@@ -59,7 +63,7 @@ for f in $(expected_programs "$window"); do
   missing=$(ldd "$prefix/$f" | grep 'not found')
   [ -z "$missing" ] || fail "$f needs libraries that are not found: $missing"
 done
-for f in $(expected_data_files "$window"); do
+for f in $(expected_data_files "$window" "$app_id"); do
   [ -f "$prefix/$f" ] && [ ! -x "$prefix/$f" ] || fail "$f should be a plain, non-executable file"
 done
 pass "programs are executable and their libraries resolve"
@@ -82,7 +86,14 @@ pass "installed pluvane-render runs"
 # The manual page: no groff warnings at the strictest level, the usual
 # sections, and every option explained, both the known list and whatever the
 # program's own --help names.
-man=$prefix/share/man/man1/pluvane-render.1
+# Installed gzipped as Debian wants, without a name or time in the header.
+for page in $(expected_data_files "$window" "$app_id" | grep '\.gz$'); do
+  gzip -t "$prefix/$page" 2>/dev/null || fail "$page is not a sound gzip file"
+  [ "$(od -An -tx1 -j3 -N5 "$prefix/$page" | tr -d ' ')" = 0000000000 ] ||
+    fail "$page keeps a file name or time stamp (gzip -n leaves them out)"
+done
+man=$stage/pluvane-render.1
+gzip -dc "$prefix/share/man/man1/pluvane-render.1.gz" >"$man"
 warnings=$(groff -man -Tutf8 -ww -z "$man" 2>&1)
 [ -z "$warnings" ] || fail "groff warns about the manual page: $warnings"
 if command -v man >/dev/null 2>&1; then
@@ -110,6 +121,32 @@ grep -q 'ＭＳ Ｐゴシック' <<<"$text" || fail "the manual page does not gi
 pass "manual page renders cleanly and explains every option"
 
 if [ "$window" = 1 ]; then
+  # The window's manual page: clean, with the usual sections.
+  gzip -dc "$prefix/share/man/man1/pluvane.1.gz" >"$stage/pluvane.1"
+  warnings=$(groff -man -Tutf8 -ww -z "$stage/pluvane.1" 2>&1)
+  [ -z "$warnings" ] || fail "groff warns about the manual page of pluvane: $warnings"
+  text=$(groff -man -Tutf8 -P-cbou -rHY=0 "$stage/pluvane.1" 2>/dev/null)
+  for section in NAME SYNOPSIS DESCRIPTION "SEE ALSO"; do
+    grep -qx "$section" <<<"$text" || fail "the manual page of pluvane has no $section section"
+  done
+  pass "manual page of pluvane renders cleanly"
+
+  # The AppStream entry: valid, launching the desktop entry, and naming the
+  # formats the program writes.
+  metainfo=$prefix/share/metainfo/$app_id.metainfo.xml
+  report=$(appstreamcli validate --no-net "$metainfo" 2>&1) || fail "appstreamcli does not accept $app_id.metainfo.xml: $report"
+  xpath() { xmllint --xpath "$1" "$metainfo" 2>/dev/null; }
+  [ "$(xpath 'string(/component/id)')" = "$app_id" ] || fail "the AppStream id is not $app_id"
+  [ "$(xpath 'string(/component/launchable[@type="desktop-id"])')" = pluvane.desktop ] ||
+    fail "the AppStream entry does not launch pluvane.desktop"
+  [ -n "$(xpath 'string(/component/content_rating/@type)')" ] || fail "the AppStream entry has no content rating"
+  [ "$(xpath 'count(/component/screenshots/screenshot/image)')" -ge 2 ] || fail "the AppStream entry has no screenshots"
+  for type in image/wmf image/emf image/svg+xml application/pdf image/png; do
+    [ "$(xpath "count(/component/provides/mediatype[text()='$type'])")" = 1 ] ||
+      fail "the AppStream entry does not provide $type"
+  done
+  pass "AppStream entry is valid and complete"
+
   # The desktop entry: accepted without even a hint, and saying what it should.
   desktop=$prefix/share/applications/pluvane.desktop
   report=$(desktop-file-validate "$desktop" 2>&1)

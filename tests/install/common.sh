@@ -46,9 +46,22 @@ expected_programs() {
   return 0
 }
 
+# The id of the one AppStream entry among installed paths, one a line;
+# "none" when there is none.
+app_id_in() {
+  local ids
+  ids=$(sed -n 's|^share/metainfo/\(.*\)\.metainfo\.xml$|\1|p' <<<"$1")
+  [ -n "$ids" ] && [ "$(wc -l <<<"$ids")" -eq 1 ] && echo "$ids" || echo none
+}
+
+# expected_data_files WINDOW APP_ID: the AppStream entry is named by its id.
 expected_data_files() {
-  echo share/man/man1/pluvane-render.1
+  echo share/man/man1/pluvane-render.1.gz
+  echo share/doc/pluvane/copyright
+  echo share/doc/pluvane/changelog.gz
   if [ "$1" = 1 ]; then
+    echo share/man/man1/pluvane.1.gz
+    echo share/metainfo/$2.metainfo.xml
     echo share/applications/pluvane.desktop
     echo share/icons/hicolor/32x32/apps/pluvane.png
     echo share/icons/hicolor/scalable/apps/pluvane.svg

@@ -103,11 +103,10 @@ TEST(WmfConverter, RecordsFollowTheDrawing)
         EXPECT_EQ(textAt, recordedAt);
 
         // Day, title and label fonts, in the system's default character set,
-        // the face name in code page 932.
+        // "ＭＳ Ｐゴシック" under its ASCII name.
         const auto fonts = recordsOf(v, WmfFunction::CreateFontIndirect);
         ASSERT_EQ(fonts.size(), 3u);
-        const std::vector<std::uint8_t> msPGothic { 0x82, 0x6C, 0x82, 0x72, 0x20, 0x82, 0x6F, 0x83, 0x53, 0x83, 0x56,
-            0x83, 0x62, 0x83, 0x4E };
+        const std::vector<std::uint8_t> msPGothic { 'M', 'S', ' ', 'P', 'G', 'o', 't', 'h', 'i', 'c' };
         for (const auto* f : fonts) {
             EXPECT_EQ(f->words, 28u);
             EXPECT_EQ(faceNameOf(*f), msPGothic);
@@ -141,7 +140,7 @@ TEST(WmfConverter, FaceNamesAndTextsInCodePage932)
         { "ascii", u"IPAPGothic", { 'I', 'P', 'A', 'P', 'G', 'o', 't', 'h', 'i', 'c' }, u"SUN", { 6, 6, 6 },
             { 'S', 'U', 'N' }, { 6, 6, 6 } },
         // Double-byte characters: the advance goes with the first byte.
-        { "kanji", u"ＭＳ 明朝", { 0x82, 0x6C, 0x82, 0x72, 0x20, 0x96, 0xBE, 0x92, 0xA9 }, u"月曜", { 12, 11 },
+        { "kanji", u"ＡＢ 明朝", { 0x82, 0x60, 0x82, 0x61, 0x20, 0x96, 0xBE, 0x92, 0xA9 }, u"月曜", { 12, 11 },
             { 0x8C, 0x8E, 0x97, 0x6A }, { 12, 0, 11, 0 } },
         // 31 characters of two bytes each: only whole characters within 31 bytes.
         { "long name", std::u16string(31, u'あ'), fifteenA, u"あ1", { 12, 6 }, { 0x82, 0xA0, '1' }, { 12, 0, 6 } },
@@ -155,7 +154,7 @@ TEST(WmfConverter, FaceNamesAndTextsInCodePage932)
         SCOPED_TRACE(c.what);
         const auto wmf
             = convertToWmf(handMade({ fontNamed(1, c.face), rec(EmfSelectObject { 1 }), textOf(c.text, c.advances) }),
-                WmfConversion { 100, 50, 100, 50 });
+                WmfConversion { 100, 50, 100, 50, {} });
         const WmfView v = viewWmf(wmf);
         ASSERT_TRUE(v.walkedToTheEnd);
         const auto fonts = recordsOf(v, WmfFunction::CreateFontIndirect);
@@ -174,7 +173,7 @@ TEST(WmfConverter, PixelsBecomeLogicalUnitsWithoutRoundingDrift)
     // 3 pixels to 10 units: advances of 1 pixel each land at 3, 7, 10, 13 ...
     const auto wmf = convertToWmf(
         handMade({ textOf(u"1234567", { 1, 1, 1, 1, 1, 1, 1 }), rec(EmfLineTo { 3, 6 }), rec(EmfLineTo { -1, -2 }) }),
-        WmfConversion { 3, 6, 10, 20 });
+        WmfConversion { 3, 6, 10, 20, {} });
     const WmfView v = viewWmf(wmf);
     const auto texts = textsOf(v);
     ASSERT_EQ(texts.size(), 1u);
@@ -198,7 +197,7 @@ TEST(WmfConverter, HandlesBecomeTheLowestFreeSlotsAndStockObjectsAreDropped)
     const auto remove = [](std::uint32_t index) { return rec(EmfDeleteObject { index }); };
     const auto wmf = convertToWmf(handMade({ pen(5), pen(9), select(9), remove(5), fontNamed(7, u"A"), select(7),
                                       select(stockBlackPen), select(stockSystemFont), remove(9), remove(7) }),
-        WmfConversion { 10, 10, 10, 10 });
+        WmfConversion { 10, 10, 10, 10, {} });
     const WmfView v = viewWmf(wmf);
     std::vector<std::pair<WmfFunction, std::uint16_t>> uses;
     for (const auto& r : v.records)
@@ -219,7 +218,7 @@ TEST(WmfConverter, HandlesBecomeTheLowestFreeSlotsAndStockObjectsAreDropped)
 TEST(WmfConverter, TheLimitsOfTheFormatConvert)
 {
     const auto wmf = convertToWmf(handMade({ rec(EmfMoveTo { -32768, 0 }), rec(EmfLineTo { 32767, 32767 }) }),
-        WmfConversion { 32767, 32767, 32767, 32767 });
+        WmfConversion { 32767, 32767, 32767, 32767, {} });
     const WmfView v = viewWmf(wmf);
     const auto moves = recordsOf(v, WmfFunction::MoveTo);
     const auto lines = recordsOf(v, WmfFunction::LineTo);
@@ -239,15 +238,15 @@ TEST(WmfConverter, WhatTheFormatCannotHoldFailsTheConversion)
         EmfDocument document;
         WmfConversion conversion;
     };
-    const WmfConversion square { 100, 100, 100, 100 };
+    const WmfConversion square { 100, 100, 100, 100, {} };
     const std::vector<Case> cases {
         { "line to x 40000", handMade({ rec(EmfMoveTo { 0, 0 }), rec(EmfLineTo { 40000, 10 }) }), square },
         { "move to y -40000", handMade({ rec(EmfMoveTo { 0, -40000 }) }), square },
         { "advance 40000", handMade({ textOf(u"1", { 40000 }) }), square },
         { "text of 40000 bytes", handMade({ textOf(std::u16string(40000, u'1'), {}) }), square },
-        { "window 40000 wide", handMade({ rec(EmfLineTo { 1, 1 }) }), { 40000, 100, 40000, 100 } },
-        { "no width", handMade({}), { 0, 100, 100, 100 } },
-        { "no logical height", handMade({}), { 100, 100, 100, 0 } },
+        { "window 40000 wide", handMade({ rec(EmfLineTo { 1, 1 }) }), { 40000, 100, 40000, 100, {} } },
+        { "no width", handMade({}), { 0, 100, 100, 100, {} } },
+        { "no logical height", handMade({}), { 100, 100, 100, 0, {} } },
         { "selecting an object never created", handMade({ rec(EmfSelectObject { 3 }) }), square },
         { "an object created twice", handMade({ fontNamed(2, u"A"), fontNamed(2, u"B") }), square },
         { "no end record", unended, square },

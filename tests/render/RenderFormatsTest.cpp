@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImage>
 #include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -74,12 +75,11 @@ TEST(RenderFormats, PdfIsOnePageTheSizeOfTheFrameWithRealText)
     ASSERT_EQ(info.status, 0) << "pdfinfo (poppler-utils) could not read it: " << info.err.toStdString();
     EXPECT_TRUE(info.out.contains(QRegularExpression(R"(Pages:\s+1\n)")));
     const auto frame = infoOf(march1998);
-    const double widthPt = frame["frame_w"].toInt() / 100.0 / 25.4 * 72;
-    const double heightPt = frame["frame_h"].toInt() / 100.0 / 25.4 * 72;
+    // 63.70 x 58.45 mm, to the hundredth of a millimetre.
     const auto m = QRegularExpression(R"(Page size:\s+([0-9.]+) x ([0-9.]+) pts)").match(info.out);
     ASSERT_TRUE(m.hasMatch()) << info.out.toStdString();
-    EXPECT_NEAR(m.captured(1).toDouble(), widthPt, 0.5);
-    EXPECT_NEAR(m.captured(2).toDouble(), heightPt, 0.5);
+    EXPECT_NEAR(m.captured(1).toDouble() / 72 * 25.4, frame["frame_w"].toInt() / 100.0, 0.005);
+    EXPECT_NEAR(m.captured(2).toDouble() / 72 * 25.4, frame["frame_h"].toInt() / 100.0, 0.005);
     const QString text = runProgram("pdftotext", { "-layout", pdf, "-" }).out;
     for (const char* word : { "SUN", "MON", "SAT", "31", "15" })
         EXPECT_TRUE(text.contains(word)) << word << " not found in: " << text.toStdString();
@@ -95,6 +95,13 @@ TEST(RenderFormats, PngAtScaleOnPaperOrTransparent)
     EXPECT_EQ(paper.size(), pixels * 3);
     EXPECT_EQ(qAlpha(paper.pixel(paper.width() - 3, 3)), 255);
     EXPECT_EQ(paper.pixelColor(paper.width() - 3, 3), QColor(Qt::white));
+    // 800 px on 280 mm, three times over: 85.71 px a centimetre.
+    if (!QStandardPaths::findExecutable("identify").isEmpty()) {
+        const auto density
+            = runProgram("identify", { "-format", "%x %y", "-units", "PixelsPerCentimeter", dir.filePath("a.png") });
+        EXPECT_NEAR(density.out.section(' ', 0, 0).toDouble(), 85.71, 0.01) << density.out.toStdString();
+        EXPECT_NEAR(density.out.section(' ', 1, 1).toDouble(), 85.71, 0.01) << density.out.toStdString();
+    }
     ASSERT_EQ(runProgram(renderer, march1998 + QStringList { "-o", dir.filePath("b.PNG"), "--transparent" }).status, 0);
     const QImage clear(dir.filePath("b.PNG"));
     EXPECT_EQ(clear.size(), pixels);

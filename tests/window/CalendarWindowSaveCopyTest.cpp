@@ -158,8 +158,13 @@ TEST(CalendarWindowCopy, PutsOneItemWithFourTypesOnTheClipboard)
     EXPECT_FALSE(data->hasText());
     EXPECT_EQ(data->data("image/emf"), bytesOf(made));
     EXPECT_EQ(data->data("image/x-emf"), bytesOf(made));
+    EXPECT_EQ(data->data("application/x-openoffice-emf;windows_formatname=\"Image EMF\""), bytesOf(made));
     EXPECT_TRUE(data->data("image/svg+xml").contains("<svg"));
     QImage png;
     ASSERT_TRUE(png.loadFromData(data->data("image/png"), "PNG"));
     EXPECT_EQ(png.size(), QSize(made.widthPx(), made.heightPx()));
+    // Its resolution places it at the picture's true size.
+    ASSERT_GT(png.dotsPerMeterX(), 0);
+    EXPECT_NEAR(png.width() * 1000.0 / png.dotsPerMeterX(), made.widthHmm() / 100.0, 0.5);
+    EXPECT_NEAR(png.height() * 1000.0 / png.dotsPerMeterY(), made.heightHmm() / 100.0, 0.5);
 }

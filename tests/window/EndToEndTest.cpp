@@ -55,12 +55,13 @@ TEST(EndToEnd, MakeShowsThePreviewAndCopyAndSaveGiveTheSameBytes)
     ASSERT_EQ(click.status, 0) << click.err.toStdString();
     QThread::msleep(700);
 
-    // "コピー" at (480, 64): the clipboard then offers the picture in four types.
+    // "コピー" at (480, 64): the clipboard then offers the picture in five types.
     display.run("xdotool",
         { "mousemove", "--sync", QString::number(g["X"] + 516), QString::number(g["Y"] + 76), "click", "1" });
     QThread::msleep(300);
     const auto targets = display.run("xclip", { "-selection", "clipboard", "-t", "TARGETS", "-o" });
-    for (const char* type : { "image/emf", "image/x-emf", "image/svg+xml", "image/png" })
+    for (const char* type : { "image/emf", "image/x-emf",
+             "application/x-openoffice-emf;windows_formatname=\"Image EMF\"", "image/svg+xml", "image/png" })
         EXPECT_TRUE(targets.out.split('\n').contains(type)) << type << " not offered: " << targets.out.toStdString();
     const QByteArray pasted = display.run("xclip", { "-selection", "clipboard", "-t", "image/emf", "-o" }).rawOut;
 

@@ -16,6 +16,9 @@ QMimeData* pictureMimeData(const Picture& picture)
     auto* data = new QMimeData;
     data->setData(QStringLiteral("image/emf"), emf);
     data->setData(QStringLiteral("image/x-emf"), emf);
+    // LibreOffice takes a metafile from another program only under its own
+    // type name; under the others it falls back to the bitmap.
+    data->setData(QStringLiteral("application/x-openoffice-emf;windows_formatname=\"Image EMF\""), emf);
     data->setData(QStringLiteral("image/svg+xml"), renderSvg(copy));
     data->setData(QStringLiteral("image/png"), renderPng(copy));
     return data;

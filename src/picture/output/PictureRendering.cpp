@@ -1,5 +1,7 @@
 #include "PictureRendering.h"
 
+#include "PdfPageBoxes.h"
+#include "picture/emf/EmfReader.h"
 #include "picture/player/PicturePlayer.h"
 
 #include <QBuffer>
@@ -9,6 +11,8 @@
 #include <QPdfWriter>
 #include <QRegularExpression>
 #include <QSvgGenerator>
+
+#include <cmath>
 
 namespace pluvane {
 
@@ -21,6 +25,13 @@ QImage renderImage(const Picture& picture, int scale, bool transparent)
     painter.setRenderHint(QPainter::TextAntialiasing);
     playEmfBytes(painter, picture.bytes(), QRectF(QPointF(0, 0), QSizeF(size)));
     painter.end();
+    // The physical resolution is the reference screen's, so office programs
+    // place the image at the picture's true size.
+    if (const auto header = readEmfHeader(picture.bytes());
+        header && header->millimeters.cx > 0 && header->millimeters.cy > 0) {
+        image.setDotsPerMeterX(qRound(1000.0 * scale * header->device.cx / header->millimeters.cx));
+        image.setDotsPerMeterY(qRound(1000.0 * scale * header->device.cy / header->millimeters.cy));
+    }
     return image;
 }
 
@@ -64,10 +75,21 @@ namespace pluvane {
 
 namespace {
 
+constexpr int pdfResolution = 1200;
+
+// The frame in points; the page is exactly this (setExactPageBoxes).
+QSizeF pointsOf(const Picture& picture)
+{
+    return QSizeF(picture.widthHmm() / 2540.0 * 72, picture.heightHmm() / 2540.0 * 72);
+}
+
+// The writer takes whole points only: its page is the frame rounded up, and
+// the drawing keeps its exact size at the page's top-left corner.
 QPageLayout pageFor(const Picture& picture)
 {
-    const QSizeF millimetres(picture.widthHmm() / 100.0, picture.heightHmm() / 100.0);
-    return QPageLayout(QPageSize(millimetres, QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
+    const QSizeF points = pointsOf(picture);
+    return QPageLayout(QPageSize(QSizeF(std::ceil(points.width() - 1e-6), std::ceil(points.height() - 1e-6)),
+                           QPageSize::Point, QString(), QPageSize::ExactMatch),
         QPageLayout::Portrait, QMarginsF());
 }
 
@@ -99,7 +121,7 @@ QByteArray renderPdf(const std::vector<Picture>& pages)
     QPdfWriter writer(&buffer);
     writer.setCreator(QStringLiteral("Pluvane"));
     writer.setTitle(QStringLiteral("Pluvane calendar"));
-    writer.setResolution(1200);
+    writer.setResolution(pdfResolution);
     writer.setPageLayout(pageFor(pages.front()));
     QPainter painter(&writer);
     for (std::size_t i = 0; i < pages.size(); ++i) {
@@ -107,11 +129,15 @@ QByteArray renderPdf(const std::vector<Picture>& pages)
             writer.setPageLayout(pageFor(pages[i]));
             writer.newPage();
         }
-        const QRectF page = writer.pageLayout().paintRectPixels(writer.resolution());
-        playEmfBytes(painter, pages[i].bytes(), QRectF(QPointF(0, 0), page.size()));
+        const QSizeF frame = pointsOf(pages[i]) / 72.0 * pdfResolution;
+        playEmfBytes(painter, pages[i].bytes(), QRectF(QPointF(0, 0), frame));
     }
     painter.end();
     removeTimestamps(pdf);
+    std::vector<QSizeF> exact;
+    for (const Picture& page : pages)
+        exact.push_back(pointsOf(page));
+    setExactPageBoxes(pdf, exact);
     return pdf;
 }
 

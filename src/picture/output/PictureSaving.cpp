@@ -4,6 +4,7 @@
 #include "PictureRendering.h"
 #include "layout/Errors.h"
 #include "picture/emf/EmfReader.h"
+#include "picture/qt/Fonts.h"
 #include "picture/wmf/PlaceableWmf.h"
 
 namespace pluvane {
@@ -20,8 +21,8 @@ std::vector<std::uint8_t> placeableWmfOf(const Picture& picture)
     const auto recording = picture.isNull() ? std::nullopt : readEmf(picture.bytes());
     if (!recording)
         throw EInvalidGraphic();
-    return placeableWmfBytes(
-        *recording, { picture.widthPx(), picture.heightPx(), picture.widthHmm(), picture.heightHmm() });
+    return placeableWmfBytes(*recording,
+        { picture.widthPx(), picture.heightPx(), picture.widthHmm(), picture.heightHmm() }, englishFamilyName);
 }
 
 } // namespace

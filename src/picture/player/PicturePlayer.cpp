@@ -44,7 +44,7 @@ QFont qFontOf(const LogFont& lf)
     spec.italic = lf.italic != 0;
     spec.underline = lf.underline != 0;
     spec.strikeout = lf.strikeOut != 0;
-    return toQFont(spec);
+    return toPlaybackFont(spec);
 }
 
 class Player {
@@ -134,11 +134,20 @@ private:
     {
         const QPointF to(r.x, r.y);
         if (m_pen.style != penStyleNull) {
+            const std::int64_t width = std::clamp<std::int64_t>(m_pen.width, 1, maxPenWidth);
             QPen pen(qColorOf(m_pen.color));
-            pen.setWidthF(static_cast<qreal>(std::clamp<std::int64_t>(m_pen.width, 1, maxPenWidth)));
+            pen.setWidthF(static_cast<qreal>(width));
             pen.setCapStyle(Qt::FlatCap);
             m_painter.setPen(pen);
-            m_painter.drawLine(m_position, to);
+            // A screen lights the pixels right of and below a coordinate, so
+            // a line of odd width is centred on the middle of its pixels
+            // (x + 0.5): vector output then covers whole pixels, and the last
+            // row and column stay inside the picture. Along the line the
+            // flat ends already stop at pixel edges.
+            const qreal half = width % 2 == 1 ? 0.5 : 0.0;
+            const QPointF shift(m_position.x() == to.x() || m_position.y() != to.y() ? half : 0.0,
+                m_position.y() == to.y() || m_position.x() != to.x() ? half : 0.0);
+            m_painter.drawLine(m_position + shift, to + shift);
         }
         m_position = to;
     }

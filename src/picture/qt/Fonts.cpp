@@ -1,8 +1,10 @@
 #include "Fonts.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QString>
 #include <QStringList>
+#include <fontconfig/fontconfig.h>
 
 #include <algorithm>
 #include <array>
@@ -28,6 +30,38 @@ void registerFontSubstitutes()
         QFont::insertSubstitutions(QString::fromUtf8(name), monoGothic);
 }
 
+std::optional<std::string> englishFamilyName(std::u16string_view face)
+{
+    const QByteArray name = QString::fromStdU16String(std::u16string(face)).toUtf8();
+    if (name.isEmpty() || !FcInit())
+        return std::nullopt;
+    FcPattern* pattern = FcPatternCreate();
+    FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(name.constData()));
+    FcObjectSet* objects = FcObjectSetBuild(FC_FAMILY, FC_FAMILYLANG, nullptr);
+    FcFontSet* fonts = FcFontList(nullptr, pattern, objects);
+    std::optional<std::string> english;
+    // A font lists its family in each language it names it in, the
+    // languages in the same order.
+    for (int f = 0; fonts && f < fonts->nfont && !english; ++f) {
+        FcChar8* family = nullptr;
+        FcChar8* language = nullptr;
+        for (int i = 0; FcPatternGetString(fonts->fonts[f], FC_FAMILY, i, &family) == FcResultMatch; ++i) {
+            if (FcPatternGetString(fonts->fonts[f], FC_FAMILYLANG, i, &language) != FcResultMatch
+                || std::string_view(reinterpret_cast<const char*>(language)) != "en")
+                continue;
+            const std::string candidate(reinterpret_cast<const char*>(family));
+            if (std::all_of(candidate.begin(), candidate.end(), [](char c) { return c >= 0x20 && c <= 0x7E; }))
+                english = candidate;
+            break;
+        }
+    }
+    if (fonts)
+        FcFontSetDestroy(fonts);
+    FcObjectSetDestroy(objects);
+    FcPatternDestroy(pattern);
+    return english;
+}
+
 QFont toQFont(const FontSpec& spec)
 {
     QFont f(QString::fromStdString(spec.name));
@@ -42,6 +76,41 @@ QFont toQFont(const FontSpec& spec)
         f.setFixedPitch(true);
     f.setKerning(false); // advances of a text are the sum of its characters'
     f.setHintingPreference(QFont::PreferFullHinting);
+    return f;
+}
+
+namespace {
+
+bool hasRealBold(const QString& family)
+{
+    const QStringList styles = QFontDatabase::styles(family);
+    return std::any_of(styles.begin(), styles.end(),
+        [&](const QString& style) { return QFontDatabase::weight(family, style) >= QFont::DemiBold; });
+}
+
+bool isSerifFace(const QString& name)
+{
+    for (const char* mark : { "明朝", "Mincho", "Serif", "serif" })
+        if (name.contains(QString::fromUtf8(mark)))
+            return true;
+    return false;
+}
+
+} // namespace
+
+QFont toPlaybackFont(const FontSpec& spec)
+{
+    QFont f = toQFont(spec);
+    if (!spec.bold || hasRealBold(QFontInfo(f).family()))
+        return f;
+    const QStringList gothic { "Noto Sans CJK JP", "Source Han Sans JP", "MigMix 1P" };
+    const QStringList mincho { "Noto Serif CJK JP", "Source Han Serif JP" };
+    for (const QString& family : isSerifFace(f.family()) ? mincho + gothic : gothic) {
+        if (hasRealBold(family)) {
+            f.setFamilies({ family });
+            return f;
+        }
+    }
     return f;
 }
 

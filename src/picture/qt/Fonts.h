@@ -11,6 +11,9 @@
 #include <QFontMetrics>
 
 #include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace pluvane {
 
@@ -20,9 +23,21 @@ namespace pluvane {
 // Needs a QGuiApplication; calling it again does nothing more.
 void registerFontSubstitutes();
 
+// The English family name fontconfig knows for an installed font whose family
+// is `face` in any language ("IPAPゴシック" is "IPAPGothic"), when that name
+// is ASCII; none for a face no installed font has.
+std::optional<std::string> englishFamilyName(std::u16string_view face);
+
 // The Qt font for a FontSpec: a negative height is a character height in
 // pixels, so it becomes the pixel size.
 QFont toQFont(const FontSpec& font);
+
+// The font the player draws a FontSpec with: toQFont's, except that a bold
+// request whose family has no bold of its own (Qt would only thicken the
+// regular glyphs a little) takes a Japanese family that has one, Noto Sans
+// CJK JP (Noto Serif CJK JP for a Mincho face) where installed. Widths are
+// still measured with toQFont, so pictures do not depend on it.
+QFont toPlaybackFont(const FontSpec& font);
 
 // Integer advance widths through Qt, the same for the window's readouts and
 // for the picture, so the geometry and the drawing agree. Keeps the metrics

@@ -67,13 +67,14 @@ void placeableHeader(std::vector<std::uint8_t>& out, const Box& box)
 
 } // namespace
 
-std::vector<std::uint8_t> placeableWmfBytes(const EmfDocument& recording, const PictureSize& size)
+std::vector<std::uint8_t> placeableWmfBytes(
+    const EmfDocument& recording, const PictureSize& size, const AsciiFaceNameLookup& asciiFaceName)
 {
     // Converted and checked first: a failure leaves nothing half made. The
     // drawing's logical units are the box's.
     const Box box = boxFor(size.widthHmm, size.heightHmm);
     const std::vector<std::uint8_t> metafile
-        = convertToWmf(recording, WmfConversion { size.widthPx, size.heightPx, box.right, box.bottom });
+        = convertToWmf(recording, WmfConversion { size.widthPx, size.heightPx, box.right, box.bottom, asciiFaceName });
 
     std::vector<std::uint8_t> out;
     out.reserve(wmf::Placeable::size + metafile.size());

@@ -6,6 +6,7 @@
 // writing it anywhere is the caller's business.
 
 #include "picture/emf/EmfRecords.h"
+#include "picture/wmf/WmfFaceNames.h"
 
 #include <cstdint>
 #include <vector>
@@ -25,7 +26,10 @@ struct PictureSize {
 // is longer than 327.67 mm, so that it would not fit the box's signed 16-bit
 // fields, the units per inch are lowered to the largest value at which both
 // sides fit and the box is scaled to them, so the file still states the true
-// size. Throws EOutOfResources when the conversion fails its check.
-std::vector<std::uint8_t> placeableWmfBytes(const EmfDocument& recording, const PictureSize& size);
+// size. Face names go through the converter's table, then `asciiFaceName`
+// (WmfConverter.h). Throws EOutOfResources when the conversion fails its
+// check.
+std::vector<std::uint8_t> placeableWmfBytes(
+    const EmfDocument& recording, const PictureSize& size, const AsciiFaceNameLookup& asciiFaceName = {});
 
 } // namespace pluvane

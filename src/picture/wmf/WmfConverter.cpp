@@ -1,6 +1,7 @@
 #include "WmfConverter.h"
 
 #include "Cp932.h"
+#include "WmfFaceNames.h"
 #include "WmfLayout.h"
 #include "WmfSelfCheck.h"
 #include "layout/Errors.h"
@@ -15,6 +16,7 @@
 #include <limits>
 #include <map>
 #include <string>
+#include <utility>
 #include <variant>
 
 namespace pluvane {
@@ -68,10 +70,12 @@ struct LogicalScale {
 // names for it.
 class WmfEncoder {
 public:
-    WmfEncoder(std::vector<std::uint8_t>& out, LogicalScale scale, std::uint8_t charset)
+    WmfEncoder(
+        std::vector<std::uint8_t>& out, LogicalScale scale, std::uint8_t charset, AsciiFaceNameLookup asciiFaceName)
         : m_w(out)
         , m_scale(scale)
         , m_charset(charset)
+        , m_asciiFaceName(std::move(asciiFaceName))
     {
     }
 
@@ -248,14 +252,7 @@ private:
         const std::int16_t fontEscapement = fit16(lf.escapement);
         const std::int16_t fontOrientation = fit16(lf.orientation);
         const std::int16_t fontWeight = fit16(lf.weight);
-        // Whole characters only, at most 31 bytes, so the name ends in a NUL.
-        std::string face;
-        for (const Utf16Character& c : utf16Characters(lf.faceName)) {
-            const std::string encoded = m_cp932.encode(c.code);
-            if (face.size() + encoded.size() > faceNameBytes - 1)
-                break;
-            face += encoded;
-        }
+        const std::string face = faceNameOf(lf.faceName);
         createSlot(f.index);
         begin(WmfFunction::CreateFontIndirect);
         m_w.i16(height, fontHeight);
@@ -315,6 +312,32 @@ private:
         end();
     }
 
+    // The face's ASCII name where it has one, as readers outside Windows
+    // match faces by those and may not read code page 932; else the name in
+    // that code page, whole characters only, at most 31 bytes, so the name
+    // ends in a NUL.
+    std::string faceNameOf(const std::u16string& name)
+    {
+        using wmf::CreateFontIndirect::faceNameBytes;
+        const auto usable = [](const std::optional<std::string>& ascii) {
+            return ascii && !ascii->empty() && ascii->size() < faceNameBytes
+                && std::all_of(ascii->begin(), ascii->end(), [](char c) { return c >= 0x20 && c <= 0x7E; });
+        };
+        if (auto ascii = wellKnownAsciiFaceName(name); usable(ascii))
+            return *ascii;
+        if (m_asciiFaceName)
+            if (auto ascii = m_asciiFaceName(name); usable(ascii))
+                return *ascii;
+        std::string face;
+        for (const Utf16Character& c : utf16Characters(name)) {
+            const std::string encoded = m_cp932.encode(c.code);
+            if (face.size() + encoded.size() > faceNameBytes - 1)
+                break;
+            face += encoded;
+        }
+        return face;
+    }
+
     void eof()
     {
         begin(WmfFunction::Eof);
@@ -324,6 +347,7 @@ private:
     ByteWriter m_w;
     LogicalScale m_scale;
     std::uint8_t m_charset;
+    AsciiFaceNameLookup m_asciiFaceName;
     Cp932Encoder m_cp932;
     std::size_t m_headerAt = 0;
     std::uint32_t m_maxRecordWords = 0;
@@ -342,7 +366,7 @@ std::vector<std::uint8_t> convertToWmf(const EmfDocument& document, const WmfCon
     out.reserve(document.records.size() * 24 + 64);
     WmfEncoder encoder(out,
         LogicalScale { conversion.widthPx, conversion.heightPx, conversion.logicalWidth, conversion.logicalHeight },
-        charsetFor(document));
+        charsetFor(document), conversion.asciiFaceName);
     encoder.header();
     encoder.window();
     bool ended = false;

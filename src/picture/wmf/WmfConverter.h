@@ -7,6 +7,7 @@
 // WmfLayout.h holds the records' function numbers and field offsets.
 
 #include "picture/emf/EmfRecords.h"
+#include "picture/wmf/WmfFaceNames.h"
 
 #include <cstdint>
 #include <vector>
@@ -20,6 +21,8 @@ struct WmfConversion {
     int heightPx = 0;
     int logicalWidth = 0;
     int logicalHeight = 0;
+    // Asked for a face's ASCII name when WmfFaceNames.h's table has none.
+    AsciiFaceNameLookup asciiFaceName;
 };
 
 // Converts a recording into a complete Windows metafile: the header, the map
@@ -31,8 +34,10 @@ struct WmfConversion {
 // pixels under a box in 0.01 mm would come out at a fraction of its size.
 // Recorded object handles become slots of the metafile's object table, the
 // lowest free slot on creation; selections of stock objects are dropped, as
-// the format has none. Face names and texts are written in the Japanese
-// Windows code page (932); a character that code page lacks becomes "?".
+// the format has none. A face name is written as its ASCII name where the
+// table of WmfFaceNames.h or the conversion's lookup gives one; other face
+// names and all texts are written in the Japanese Windows code page (932),
+// where a character that code page lacks becomes "?".
 //
 // The whole result is built in memory and checked against its own header
 // (total size, record sizes walked to the end, largest record, object count)
