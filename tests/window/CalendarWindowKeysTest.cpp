@@ -32,8 +32,9 @@ QString focusedControl()
     for (QWidget* widget = QApplication::focusWidget(); widget; widget = widget->parentWidget())
         if (tabCycle.contains(widget->objectName()))
             return widget->objectName();
-    return QApplication::focusWidget() ? "(unnamed " + QString(QApplication::focusWidget()->metaObject()->className()) + ")"
-                                       : QString("(none)");
+    return QApplication::focusWidget()
+        ? "(unnamed " + QString(QApplication::focusWidget()->metaObject()->className()) + ")"
+        : QString("(none)");
 }
 
 struct ShownWindow {
