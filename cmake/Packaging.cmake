@@ -26,11 +26,11 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the programs link, the platform plugins Qt needs to open a
-# window or draw offscreen, and the font that stands in for the default
-# "ＭＳ Ｐゴシック". Stated here so the list does not depend on the tools
-# of the machine that builds the package.
+# window or draw offscreen, Qt's Japanese texts for its own dialogs, and the
+# font that stands in for the default "ＭＳ Ｐゴシック". Stated here so the
+# list does not depend on the tools of the machine that builds the package.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6svg6 (>= 6.4), qt6-qpa-plugins (>= 6.4), fonts-ipafont-gothic")
+  "libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6svg6 (>= 6.4), qt6-qpa-plugins (>= 6.4), qt6-translations-l10n, fonts-ipafont-gothic")
 # dpkg-shlibdeps would add the C and C++ runtime libraries, but it also
 # repeats the Qt libraries above with versions of its own; the Qt 6.4
 # packages already require a C and C++ runtime as new as ours.
