@@ -30,8 +30,8 @@ QStringList buttonTextsOfTheDialogOpenedBy(CalendarWindow& window, const char* b
     QStringList texts;
     whenModalOpens([&](QWidget* modal) {
         const auto* box = modal->findChild<QDialogButtonBox*>();
-        for (const QDialogButtonBox::StandardButton which : { QDialogButtonBox::Ok, QDialogButtonBox::Save,
-                 QDialogButtonBox::Cancel })
+        for (const QDialogButtonBox::StandardButton which :
+            { QDialogButtonBox::Ok, QDialogButtonBox::Save, QDialogButtonBox::Cancel })
             if (const QPushButton* b = box ? box->button(which) : nullptr)
                 texts << b->text();
         static_cast<QDialog*>(modal)->reject();
