@@ -26,11 +26,12 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PLUVANE_HOMEPAGE}")
 # dpkg-shlibdeps names the libraries the programs link (Qt, fontconfig, the
 # C and C++ runtimes); what they load or read at run time is named here: the
-# platform plugins Qt needs to open a window or draw offscreen, and the font
-# that stands in for the default "ＭＳ Ｐゴシック". A Japanese family with a
-# real bold, for bold text, is recommended.
+# platform plugins Qt needs to open a window or draw offscreen, Qt's Japanese
+# texts for its own dialogs, and the font that stands in for the default
+# "ＭＳ Ｐゴシック". A Japanese family with a real bold, for bold text, is
+# recommended.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins (>= 6.4), fonts-ipafont-gothic")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins (>= 6.4), qt6-translations-l10n, fonts-ipafont-gothic")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk")
 
 include(CPack)

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-qpa-plugins qt6-svg-dev
+  qt6-base-dev qt6-qpa-plugins qt6-svg-dev qt6-translations-l10n
   libgtest-dev libbenchmark-dev
   fonts-ipafont-gothic fonts-noto-cjk fonts-urw-base35
   emf2svg libwmf-bin

@@ -18,9 +18,11 @@
 #include <QColorDialog>
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -99,6 +101,8 @@ void CalendarWindow::createControls()
     // A window smaller than its contents scrolls; resizing moves no control.
     auto* scroll = new QScrollArea(this);
     scroll->setFrameShape(QFrame::NoFrame);
+    // The scroll area only holds the controls; it is no stop of the tab cycle.
+    scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setWidgetResizable(false);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -182,12 +186,43 @@ void CalendarWindow::createControls()
             QStringLiteral("PNG (*.png)") });
 }
 
+QList<QWidget*> CalendarWindow::tabOrder() const
+{
+    return { Button1, Button2, Calendar1, Spinyear, Spinmon, xtrack, ytrack, Button3, Button4, montrack, tukiiti,
+        Button5, Button6, ptn, Button7 };
+}
+
 void CalendarWindow::chainTabOrder()
 {
-    QWidget* const order[] = { Button1, Button2, Calendar1, Spinyear, Spinmon, xtrack, ytrack, Button3, Button4,
-        montrack, tukiiti, Button5, Button6, ptn, Button7 };
-    for (std::size_t i = 1; i < std::size(order); ++i)
+    const QList<QWidget*> order = tabOrder();
+    for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
+    // The window opens with the focus on the first control.
+    order.constFirst()->setFocus(Qt::OtherFocusReason);
+}
+
+void CalendarWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Qt draws the focus only after the first Tab; this window shows it from
+    // the start, so the user sees which button Enter or Space will press.
+    if (!event->spontaneous())
+        setAttribute(Qt::WA_KeyboardFocusChange);
+}
+
+void CalendarWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Enter presses the focused button as Space does, as people coming from
+    // other desktops expect; Qt's buttons take Enter only inside dialogs. The
+    // spin boxes refuse Enter themselves, so it never arrives here from them.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !event->isAutoRepeat()) {
+        if (auto* button = qobject_cast<QPushButton*>(focusWidget())) {
+            button->click();
+            return;
+        }
+    }
+    QWidget::keyPressEvent(event);
 }
 
 std::function<void()> CalendarWindow::guarded(void (CalendarWindow::*handler)())

@@ -15,7 +15,9 @@
 #include <functional>
 #include <memory>
 
+class QKeyEvent;
 class QPushButton;
+class QShowEvent;
 
 namespace pluvane {
 
@@ -53,9 +55,16 @@ public:
     const FontSpec& canvasFont() const { return m_canvasFont; }
     const ErrorBoundary& errorBoundary() const { return m_boundary; }
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
 private:
     void createControls();
     void connectHandlers();
+    // The controls in the order Tab visits them, which is the whole cycle;
+    // a new control takes its place in this list.
+    QList<QWidget*> tabOrder() const;
     void chainTabOrder();
     // Positions in design pixels, scaled on screens of another resolution.
     void place(QWidget* widget, int left, int top, int width, int height) const;

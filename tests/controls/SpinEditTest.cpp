@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -228,24 +229,50 @@ TEST(SpinEdit, HoldingTheUpButtonAt2499StopsAt2500WithOneChange)
     EXPECT_EQ(w.values, std::vector<int> { 2500 });
 }
 
+TEST(SpinEdit, APressStepsAtOnceAndAShortHoldGivesNoMoreOnRelease)
+{
+    SpinEditWindow w(1, 12, 2);
+    w.spin->setValue(1);
+    w.values.clear();
+    for (const auto& [button, expected] : { std::pair { w.up, 2 }, std::pair { w.down, 1 } }) {
+        QTest::mousePress(button, Qt::LeftButton);
+        EXPECT_EQ(w.spin->value(), expected) << "no step on the press";
+        // 150 ms is well inside the 400 ms before the first repeat, which a
+        // busy machine can only delay.
+        QTest::qWait(150);
+        EXPECT_EQ(w.spin->value(), expected);
+        QTest::mouseRelease(button, Qt::LeftButton);
+        EXPECT_EQ(w.spin->value(), expected) << "the release stepped";
+    }
+    EXPECT_EQ(w.values, (std::vector<int> { 2, 1 }));
+}
+
 TEST(SpinEdit, AHeldButtonRepeatsAfter400MsThenEvery100Ms)
 {
     SpinEditWindow w(1900, 2500, 4);
     w.spin->setValue(1900);
-    for (QToolButton* button : { w.up, w.down }) {
-        EXPECT_TRUE(button->autoRepeat());
-        EXPECT_EQ(button->autoRepeatDelay(), 400);
-        EXPECT_EQ(button->autoRepeatInterval(), 100);
-    }
+    QElapsedTimer clock;
+    std::vector<qint64> stepTimes;
+    QObject::connect(w.spin, &SpinEdit::changed, w.spin, [&] { stepTimes.push_back(clock.elapsed()); });
 
-    // Held without release, the button keeps stepping; the wait is generous
-    // so a busy machine does not matter.
+    clock.start();
     QTest::mousePress(w.up, Qt::LeftButton);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return w.spin->value() >= 1902; }, 10000));
+    // The wait is generous so a busy machine does not matter.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return stepTimes.size() >= 4; }, 10000));
     QTest::mouseRelease(w.up, Qt::LeftButton);
     const int released = w.spin->value();
     QTest::qWait(300);
     EXPECT_EQ(w.spin->value(), released);
+
+    ASSERT_GE(stepTimes.size(), 4u);
+    EXPECT_LT(stepTimes[0], 50) << "the press did not step at once";
+    // The first repeat comes 400 ms after the press, the next ones 100 ms
+    // apart; Qt's coarse timers may fire up to 5 % early, never more.
+    EXPECT_GE(stepTimes[1] - stepTimes[0], 375);
+    for (std::size_t i = 2; i < stepTimes.size(); ++i) {
+        EXPECT_GE(stepTimes[i] - stepTimes[i - 1], 90) << i;
+        EXPECT_LT(stepTimes[i] - stepTimes[i - 1], 375) << i << ": repeats come every 100 ms, not every 400";
+    }
 }
 
 TEST(SpinEdit, RefusesEnterAndOtherCharactersWithABeepKeepingTheText)

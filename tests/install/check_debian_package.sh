@@ -51,11 +51,11 @@ description=$(field Description)
 pass "control fields: $(field Package) $(field Version) $(field Architecture), section $(field Section)"
 
 # Depends: the libraries dpkg-shlibdeps finds, the platform plugins and the
-# default font, each a package this Debian knows (every one of them is
+# default font and Qt's Japanese texts, each a package this Debian knows (every one of them is
 # installed on a machine that builds Pluvane).
 depends=$(field Depends)
 names=$(tr ',|' '\n\n' <<<"$depends" | sed -E 's/\(.*\)//; s/:any//; s/^[[:space:]]+//; s/[[:space:]]+$//' | sed '/^$/d' | sort -u)
-for required in libc6 libstdc++6 libfontconfig1 libqt6core6 libqt6gui6 libqt6svg6 qt6-qpa-plugins fonts-ipafont-gothic; do
+for required in libc6 libstdc++6 libfontconfig1 libqt6core6 libqt6gui6 libqt6svg6 qt6-qpa-plugins qt6-translations-l10n fonts-ipafont-gothic; do
   grep -qx "$required" <<<"$names" || fail "Depends does not name $required: $depends"
 done
 for name in $names; do

@@ -27,6 +27,28 @@ QMap<QString, int> windowGeometry(const VirtualDisplay& display, const QString& 
     return g;
 }
 
+// Presses keys in the window that has the keyboard, one after another.
+void press(const VirtualDisplay& display, const QStringList& keys)
+{
+    const auto r = display.run("xdotool", QStringList { "key", "--delay", "60" } + keys);
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    QThread::msleep(300);
+}
+
+// Waits for a window with this title to show; its id, or empty.
+QString waitForWindow(const VirtualDisplay& display, const QString& title)
+{
+    const auto found = display.run("xdotool", { "search", "--sync", "--onlyvisible", "--name", title });
+    return found.out.split('\n', Qt::SkipEmptyParts).value(0);
+}
+
+bool waitForFile(const QString& path)
+{
+    for (int i = 0; i < 50 && !QFile::exists(path); ++i)
+        QThread::msleep(100);
+    return QFile::exists(path);
+}
+
 } // namespace
 
 TEST(EndToEnd, MakeShowsThePreviewAndCopyAndSaveGiveTheSameBytes)
@@ -108,4 +130,59 @@ TEST(EndToEnd, MakeShowsThePreviewAndCopyAndSaveGiveTheSameBytes)
             run = qRed(image.pixel(x, y)) < 80 ? run + 1 : 0, longestRow = std::max(longestRow, run);
     }
     EXPECT_GT(longestRow, 150);
+}
+
+TEST(EndToEnd, KeysAloneMakeAndSaveAndTheSaveDialogRemembersItsFolder)
+{
+    for (const char* tool : { "Xvfb", "xdotool", "import" })
+        if (QStandardPaths::findExecutable(tool).isEmpty())
+            GTEST_SKIP() << tool << " is missing; scripts/setup.sh installs it";
+    VirtualDisplay display;
+    ASSERT_TRUE(display.isUp()) << "Xvfb did not start";
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath("a/sub"));
+    const QString a = dir.filePath("a");
+    const QString sub = dir.filePath("a/sub");
+
+    QProcess app;
+    app.setProcessEnvironment(display.environment());
+    app.setWorkingDirectory(a);
+    app.start(program, {});
+    ASSERT_TRUE(app.waitForStarted(10000));
+    const QString window = waitForWindow(display, "Pluvane Ver 1.0");
+    ASSERT_FALSE(window.isEmpty());
+    // The keyboard goes to the window under the pointer: rest it on the
+    // window's empty background, between the preview and the buttons.
+    auto g = windowGeometry(display, window);
+    display.run("xdotool", { "mousemove", "--sync", QString::number(g["X"] + 340), QString::number(g["Y"] + 12) });
+    display.run("xdotool", { "windowfocus", "--sync", window });
+    QThread::msleep(300);
+
+    QDir().mkpath(artifacts);
+    display.run("import", { "-window", window, artifacts + "/end-to-end-keys-start.png" });
+
+    // The focus starts on "作成": Return makes the picture. Fifteen Tabs go
+    // once round the controls, seven more reach "保存", and Return opens
+    // the save dialog, in Japanese.
+    press(display, { "Return" });
+    press(display, QStringList(22, "Tab") << "Return");
+    ASSERT_FALSE(waitForWindow(display, "名前を付けて保存").isEmpty()) << "no save dialog after 22 Tabs from 作成";
+    display.run("xdotool", { "type", "--delay", "5", sub + "/june" });
+    press(display, { "Return" });
+    ASSERT_TRUE(waitForFile(sub + "/june.wmf"));
+    ASSERT_TRUE(QFile::remove(sub + "/june.wmf"));
+
+    // The focus is back on "保存": Return opens the dialog on the same
+    // folder and name, and Return there saves the same file again.
+    press(display, { "Return" });
+    const QString dialog = waitForWindow(display, "名前を付けて保存");
+    ASSERT_FALSE(dialog.isEmpty());
+    display.run("import", { "-window", dialog, artifacts + "/end-to-end-save-dialog-again.png" });
+    press(display, { "Return" });
+    EXPECT_TRUE(waitForFile(sub + "/june.wmf"))
+        << "see " << (artifacts + "/end-to-end-save-dialog-again.png").toStdString();
+    EXPECT_FALSE(QFile::exists(a + "/june.wmf"));
+
+    app.terminate();
+    app.waitForFinished(5000);
 }

@@ -72,7 +72,16 @@ inline void typeIntoSaveDialog(const QString& name, QString* offered = nullptr, 
             dialog->reject();
             return;
         }
-        field->setText(name);
+        // Typed, not set: typing is what makes the dialog let go of a file it
+        // had selected.
+        // The dialog follows typing only in a field that has the focus.
+        QApplication::setActiveWindow(dialog);
+        field->setFocus(Qt::OtherFocusReason);
+        field->selectAll();
+        QTest::keyClicks(field, name);
+        // The name completer's list, if it came up, goes away as with Escape.
+        if (QWidget* completions = QApplication::activePopupWidget())
+            QTest::keyClick(completions, Qt::Key_Escape);
         QTest::keyClick(field, Qt::Key_Return);
     });
 }

@@ -27,6 +27,10 @@ namespace {
 constexpr int regularWeight = 400;
 constexpr int boldWeight = 700;
 
+// The sample's box in pixels, room for the sample text at about 40 pixels.
+constexpr int sampleWidth = 360;
+constexpr int sampleHeight = 72;
+
 // A weight above the regular one counts as bold, so "Medium" and "SemiBold"
 // faces are stored as bold too.
 bool isBoldWeight(int weight)
@@ -65,10 +69,17 @@ FontChooserDialog::FontChooserDialog(QWidget* parent)
     m_colorDialog->setObjectName(QStringLiteral("colorDialog"));
     m_colorDialog->setOptions(QColorDialog::DontUseNativeDialog);
     m_sample->setObjectName(QStringLiteral("sample"));
-    m_sample->setMinimumHeight(48);
+    // The sample is a window of fixed size onto the text: a large font is cut
+    // at its edges rather than widening the dialog off the screen.
+    m_sample->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    m_sample->setMinimumWidth(sampleWidth);
+    m_sample->setFixedHeight(sampleHeight);
     m_sample->setAlignment(Qt::AlignCenter);
     m_sample->setFrameShape(QFrame::StyledPanel);
     m_buttons->setObjectName(QStringLiteral("buttons"));
+    // Return confirms. Without this the dialog would make its first button,
+    // the colour button, the default one.
+    m_buttons->button(QDialogButtonBox::Ok)->setDefault(true);
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("フォント名:"), m_family);

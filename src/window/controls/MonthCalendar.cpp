@@ -14,6 +14,12 @@ namespace {
 // A heading row and at most six weeks.
 constexpr int rowCount = 7;
 constexpr int columnCount = 7;
+// A heading keeps this many pixels clear on each side of its cell, so the
+// line between cells never crosses it.
+constexpr int headingMargin = 2;
+// Headings shrink no further than this before the locale's narrow names
+// take their place.
+constexpr int smallestHeadingPixels = 6;
 
 } // namespace
 
@@ -79,13 +85,42 @@ void MonthCalendar::setDay(int day)
     rebuild(m_year, m_month, day);
 }
 
-QString MonthCalendar::weekdayHeading(int column) const
+QString MonthCalendar::weekdayName(int column, QLocale::FormatType format) const
 {
     static const std::array<const char*, columnCount> fallback = { "Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat" };
     const int index = std::clamp(column, 0, columnCount - 1);
     // QLocale numbers the days from Monday (1) to Sunday (7).
-    const QString name = locale().dayName(index == 0 ? 7 : index, QLocale::ShortFormat);
+    const QString name = locale().dayName(index == 0 ? 7 : index, format);
     return name.isEmpty() ? QString::fromLatin1(fallback[static_cast<std::size_t>(index)]) : name;
+}
+
+QString MonthCalendar::weekdayHeading(int column) const
+{
+    return headingLook().narrow ? weekdayName(column, QLocale::NarrowFormat) : weekdayName(column);
+}
+
+MonthCalendar::HeadingLook MonthCalendar::headingLook() const
+{
+    // The narrowest cell decides for all, so every heading has one size.
+    const int room = width() / columnCount - 2 * headingMargin;
+    const auto widest = [&](const QFont& font, QLocale::FormatType format) {
+        const QFontMetrics metrics(font);
+        int most = 0;
+        for (int column = 0; column < columnCount; ++column)
+            most = std::max(most, metrics.horizontalAdvance(weekdayName(column, format)));
+        return most;
+    };
+    QFont font = this->font();
+    if (room <= 0 || widest(font, QLocale::ShortFormat) <= room)
+        return { font, false };
+    // Some locales' short names (English "Wed", French "mer.") are wider than
+    // a small cell at the window's font; a smaller size keeps them whole.
+    for (int pixels = QFontInfo(font).pixelSize() - 1; pixels >= smallestHeadingPixels; --pixels) {
+        font.setPixelSize(pixels);
+        if (widest(font, QLocale::ShortFormat) <= room)
+            return { font, false };
+    }
+    return { this->font(), true };
 }
 
 QRect MonthCalendar::cellRect(int row, int column) const
@@ -121,7 +156,7 @@ QSize MonthCalendar::sizeHint() const
     const QFontMetrics metrics = fontMetrics();
     int cellWidth = metrics.horizontalAdvance(QStringLiteral("00"));
     for (int column = 0; column < columnCount; ++column)
-        cellWidth = std::max(cellWidth, metrics.horizontalAdvance(weekdayHeading(column)));
+        cellWidth = std::max(cellWidth, metrics.horizontalAdvance(weekdayName(column)) + 2 * headingMargin);
     return { columnCount * (cellWidth + 6), rowCount * (metrics.height() + 4) };
 }
 
@@ -130,12 +165,16 @@ void MonthCalendar::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const QPalette& colors = palette();
 
+    const HeadingLook heading = headingLook();
+    painter.setFont(heading.font);
     for (int column = 0; column < columnCount; ++column) {
         const QRect cell = cellRect(0, column);
         painter.fillRect(cell, colors.button());
         painter.setPen(colors.color(QPalette::ButtonText));
-        painter.drawText(cell, Qt::AlignCenter, weekdayHeading(column));
+        painter.drawText(
+            cell, Qt::AlignCenter, weekdayName(column, heading.narrow ? QLocale::NarrowFormat : QLocale::ShortFormat));
     }
+    painter.setFont(font());
 
     const int shownDay = day();
     for (int d = 1; d <= daysInMonth(); ++d) {

@@ -33,7 +33,9 @@ public:
     void setMonth(int month);
     void setDay(int day);
 
-    // The heading of a column, 0 for Sunday to 6 for Saturday.
+    // The heading of a column, 0 for Sunday to 6 for Saturday: the locale's
+    // short name, drawn smaller where it would not fit its cell at the
+    // widget's font, or the narrow name where even 6 pixels are too large.
     QString weekdayHeading(int column) const;
     // Where a day of the month shown is drawn, in widget coordinates; an
     // empty rectangle for a day the month lacks.
@@ -51,7 +53,14 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    struct HeadingLook {
+        QFont font;
+        bool narrow; // the locale's narrow names in place of the short ones
+    };
+
     int daysInMonth() const;
+    QString weekdayName(int column, QLocale::FormatType format = QLocale::ShortFormat) const;
+    HeadingLook headingLook() const;
     int firstColumn() const;
     QRect cellRect(int row, int column) const;
     int dayAt(QPoint position) const;

@@ -13,8 +13,14 @@ class QWidget;
 namespace pluvane {
 
 // The window's save dialog: a file dialog with the typed-name field that asks
-// nothing about overwriting and adds no extension of its own. It opens on the
-// name it returned last time (empty at first), in the current folder.
+// nothing about overwriting. It opens on the full name it returned last time,
+// in that name's folder and with the file type then chosen; at first it opens
+// in the current folder with an empty name and the first file type.
+//
+// The first file type leaves the name exactly as typed. Any later type, such
+// as "SVG (*.svg)", adds its extension to a name that has no "." anywhere,
+// folders included, the same test the caller's own rule for the first type
+// uses.
 class SaveFileDialog : public QObject {
     Q_OBJECT
 
@@ -32,6 +38,7 @@ private:
     QPointer<QWidget> m_parent;
     QStringList m_filters;
     QString m_lastName;
+    QString m_lastFilter;
     QPointer<QFileDialog> m_dialog;
 };
 

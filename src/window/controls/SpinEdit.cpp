@@ -70,8 +70,11 @@ SpinEdit::SpinEdit(int minimum, int maximum, int maxLength, QWidget* parent)
 
     // textChanged, not textEdited: assignments by code are changes too.
     connect(m_text, &QLineEdit::textChanged, this, &SpinEdit::changed);
-    connect(m_up, &QToolButton::clicked, this, [this] { stepBy(1); });
-    connect(m_down, &QToolButton::clicked, this, [this] { stepBy(-1); });
+    // A step follows each press: the press itself, and while the button is
+    // held each repeat, which Qt reports as a release, a click and a new
+    // press. The final release then adds nothing, as clicked() would.
+    connect(m_up, &QToolButton::pressed, this, [this] { stepBy(1); });
+    connect(m_down, &QToolButton::pressed, this, [this] { stepBy(-1); });
 }
 
 int SpinEdit::maxLength() const
