@@ -47,7 +47,9 @@ std::vector<DrawnText> drawnTexts(const Picture& picture)
     std::uint32_t color = 0;
     for (const EmfRecord& record : document ? document->records : std::vector<EmfRecord> {})
         std::visit(Overloaded { [&](const EmfSetTextColor& c) { color = c.color; },
-                       [&](const EmfExtTextOut& t) { texts.push_back({ QString::fromStdU16String(t.text), color }); },
+                       [&](const EmfExtTextOut& t) {
+                           texts.push_back({ QString::fromStdU16String(t.text), color });
+                       },
                        [](const auto&) {} },
             record);
     return texts;

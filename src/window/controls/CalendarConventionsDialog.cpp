@@ -48,10 +48,10 @@ CalendarConventionsDialog::CalendarConventionsDialog(ColorChooser& colors, QWidg
     , m_holidays(new QCheckBox(QStringLiteral("日本の祝日を赤で表示"), this))
     , m_saturday(new QCheckBox(QStringLiteral("土曜日に色を付ける"), this))
     , m_saturdayColor(new QPushButton(QStringLiteral("色..."), this))
-    , m_firstWeekday(new RadioGroup(
-          QStringLiteral("週の始まり"), { QStringLiteral("日曜"), QStringLiteral("月曜") }, 0, this))
-    , m_weekdayLabels(new RadioGroup(
-          QStringLiteral("曜日の表記"), { QStringLiteral("SUN–SAT"), QStringLiteral("日–土") }, 0, this))
+    , m_firstWeekday(
+          new RadioGroup(QStringLiteral("週の始まり"), { QStringLiteral("日曜"), QStringLiteral("月曜") }, 0, this))
+    , m_weekdayLabels(
+          new RadioGroup(QStringLiteral("曜日の表記"), { QStringLiteral("SUN–SAT"), QStringLiteral("日–土") }, 0, this))
     // The captions are the title samples, made on every opening.
     , m_titleText(new RadioGroup(QStringLiteral("月の表記"), { QString(), QString(), QString(), QString() }, 0, this))
     , m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this))
