@@ -6,6 +6,7 @@
 #include "picture/binary/MulDiv.h"
 #include "picture/output/ClipboardOutput.h"
 #include "picture/output/PictureSaving.h"
+#include "window/controls/CalendarConventionsDialog.h"
 #include "window/controls/CaptionLabel.h"
 #include "window/controls/ColorChooser.h"
 #include "window/controls/FontChooserDialog.h"
@@ -177,10 +178,12 @@ void CalendarWindow::createControls()
     ptn->setObjectName(QStringLiteral("ptn"));
     place(ptn, 184, 336, 129, 97);
     Button7 = button("Button7", QStringLiteral("罫線の色設定"), 392, 408, 81);
+    Button8 = button("Button8", QStringLiteral("詳細設定..."), 184, 296, 129);
 
     FontDialog1 = new FontChooserDialog(this);
     FontDialog1->setObjectName(QStringLiteral("FontDialog1"));
     ColorDialog1 = std::make_unique<ColorChooser>(this);
+    ConventionsDialog1 = new CalendarConventionsDialog(*ColorDialog1, this);
     SaveDialog1 = new SaveFileDialog(this,
         { QStringLiteral("メタファイル形式 (*.wmf)"), QStringLiteral("SVG (*.svg)"), QStringLiteral("PDF (*.pdf)"),
             QStringLiteral("PNG (*.png)") });
@@ -189,7 +192,7 @@ void CalendarWindow::createControls()
 QList<QWidget*> CalendarWindow::tabOrder() const
 {
     return { Button1, Button2, Calendar1, Spinyear, Spinmon, xtrack, ytrack, Button3, Button4, montrack, tukiiti,
-        Button5, Button6, ptn, Button7 };
+        Button5, Button6, ptn, Button7, Button8 };
 }
 
 void CalendarWindow::chainTabOrder()
@@ -244,6 +247,7 @@ void CalendarWindow::connectHandlers()
     connect(Button5, &QPushButton::clicked, this, guarded(&CalendarWindow::Button5Click));
     connect(Button6, &QPushButton::clicked, this, guarded(&CalendarWindow::Button6Click));
     connect(Button7, &QPushButton::clicked, this, guarded(&CalendarWindow::Button7Click));
+    connect(Button8, &QPushButton::clicked, this, guarded(&CalendarWindow::Button8Click));
 }
 
 CalendarSettings CalendarWindow::settings() const
@@ -262,6 +266,7 @@ CalendarSettings CalendarWindow::settings() const
     s.moncolor = moncolor;
     s.weekcolor = weekcolor;
     s.linecolor = linecolor;
+    ConventionsDialog1->conventions().applyTo(s);
     return s;
 }
 
@@ -357,6 +362,12 @@ void CalendarWindow::Button7Click()
 {
     if (const auto color = ColorDialog1->run())
         linecolor = *color;
+}
+
+void CalendarWindow::Button8Click()
+{
+    // The conventions reach the picture through settings() at the next make.
+    ConventionsDialog1->run(settings());
 }
 
 } // namespace pluvane

@@ -1,9 +1,9 @@
 #pragma once
 
-// The window keeps every setting in its controls and in three colours. Each
-// handler reads the controls as one CalendarSettings snapshot, calls the plain
-// functions of the layout and picture code, and shows what they return; a
-// failure goes to the one ErrorBoundary.
+// The window keeps every setting in its controls, in three colours and in the
+// conventions dialog. Each handler reads them as one CalendarSettings
+// snapshot, calls the plain functions of the layout and picture code, and
+// shows what they return; a failure goes to the one ErrorBoundary.
 
 #include "ErrorBoundary.h"
 #include "layout/CalendarSettings.h"
@@ -21,6 +21,7 @@ class QShowEvent;
 
 namespace pluvane {
 
+class CalendarConventionsDialog;
 class CaptionLabel;
 class ColorChooser;
 class FontChooserDialog;
@@ -84,6 +85,7 @@ private:
     void Button5Click();
     void Button6Click();
     void Button7Click();
+    void Button8Click();
     void sizeset();
 
     WindowServices m_services;
@@ -119,9 +121,11 @@ private:
     QPushButton* Button6 = nullptr;
     RadioGroup* ptn = nullptr;
     QPushButton* Button7 = nullptr;
+    QPushButton* Button8 = nullptr;
     FontChooserDialog* FontDialog1 = nullptr;
     SaveFileDialog* SaveDialog1 = nullptr;
     std::unique_ptr<ColorChooser> ColorDialog1;
+    CalendarConventionsDialog* ConventionsDialog1 = nullptr;
 };
 
 } // namespace pluvane

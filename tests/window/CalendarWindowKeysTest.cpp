@@ -23,7 +23,7 @@ using fixtures::whenModalOpens;
 namespace {
 
 const QStringList tabCycle { "Button1", "Button2", "Calendar1", "Spinyear", "Spinmon", "xtrack", "ytrack", "Button3",
-    "Button4", "montrack", "tukiiti", "Button5", "Button6", "ptn", "Button7" };
+    "Button4", "montrack", "tukiiti", "Button5", "Button6", "ptn", "Button7", "Button8" };
 
 // The named control the focused widget belongs to (a radio button is part of
 // its group, a spin box's text part of the box).
@@ -60,7 +60,7 @@ TEST(CalendarWindowKeys, FocusStartsOnMakeAndShows)
     EXPECT_NE(focused, unfocused) << "the focused button looks like any other";
 }
 
-TEST(CalendarWindowKeys, TabVisitsExactlyTheFifteenControlsBothWays)
+TEST(CalendarWindowKeys, TabVisitsExactlyTheSixteenControlsBothWays)
 {
     ShownWindow w;
     child<QWidget>(w.window, "Button1")->setFocus(Qt::TabFocusReason);

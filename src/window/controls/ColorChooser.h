@@ -11,9 +11,10 @@ class QWidget;
 
 namespace pluvane {
 
-// The one colour dialog the window's three colour buttons share. It opens on
-// the last colour confirmed through it (black at first), so choosing red for
-// one button opens the next button's dialog on red. The custom colours the
+// The one colour dialog the window's three colour buttons and the Saturday
+// colour of the conventions dialog share. It opens on the last colour
+// confirmed through it (black at first), so choosing red for one button opens
+// the next button's dialog on red. The custom colours the
 // user defines belong to Qt's colour dialog for the whole process and so stay
 // for the rest of the run.
 class ColorChooser {
