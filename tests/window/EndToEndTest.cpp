@@ -42,6 +42,39 @@ QString waitForWindow(const VirtualDisplay& display, const QString& title)
     return found.out.split('\n', Qt::SkipEmptyParts).value(0);
 }
 
+// Waits until the X server gives this window the keyboard: keys pressed
+// before then go to the window that had it, and are lost for this one.
+bool waitForFocus(const VirtualDisplay& display, const QString& window)
+{
+    for (int i = 0; i < 50; ++i) {
+        if (display.run("xdotool", { "getwindowfocus" }).out.trimmed() == window)
+            return true;
+        QThread::msleep(100);
+    }
+    return false;
+}
+
+// Starts pluvane in `folder` and gives its window the keyboard; the
+// window's id, or empty.
+QString startWithTheKeyboard(const VirtualDisplay& display, QProcess& app, const QString& folder)
+{
+    app.setProcessEnvironment(display.environment());
+    app.setWorkingDirectory(folder);
+    app.start(program, {});
+    if (!app.waitForStarted(10000))
+        return {};
+    const QString window = waitForWindow(display, "Pluvane Ver 1.0");
+    if (window.isEmpty())
+        return {};
+    // With no window manager the keyboard follows the pointer unless a
+    // window is given it: rest the pointer on the window's empty
+    // background, between the preview and the buttons, and focus it.
+    auto g = windowGeometry(display, window);
+    display.run("xdotool", { "mousemove", "--sync", QString::number(g["X"] + 340), QString::number(g["Y"] + 12) });
+    display.run("xdotool", { "windowfocus", "--sync", window });
+    return waitForFocus(display, window) ? window : QString();
+}
+
 bool waitForFile(const QString& path)
 {
     for (int i = 0; i < 50 && !QFile::exists(path); ++i)
@@ -92,7 +125,9 @@ TEST(EndToEnd, MakeShowsThePreviewAndCopyAndSaveGiveTheSameBytes)
     const QString saved = saveDir.filePath("pasted-check.emf");
     display.run("xdotool",
         { "mousemove", "--sync", QString::number(g["X"] + 432), QString::number(g["Y"] + 76), "click", "1" });
-    QThread::msleep(800);
+    const QString dialog = waitForWindow(display, "名前を付けて保存");
+    ASSERT_FALSE(dialog.isEmpty()) << "no save dialog after a click on 保存";
+    ASSERT_TRUE(waitForFocus(display, dialog)) << "the save dialog did not get the keyboard";
     display.run("xdotool", { "type", "--delay", "5", saved });
     display.run("xdotool", { "key", "Return" });
     for (int i = 0; i < 50 && !QFile::exists(saved); ++i)
@@ -145,18 +180,8 @@ TEST(EndToEnd, KeysAloneMakeAndSaveAndTheSaveDialogRemembersItsFolder)
     const QString sub = dir.filePath("a/sub");
 
     QProcess app;
-    app.setProcessEnvironment(display.environment());
-    app.setWorkingDirectory(a);
-    app.start(program, {});
-    ASSERT_TRUE(app.waitForStarted(10000));
-    const QString window = waitForWindow(display, "Pluvane Ver 1.0");
-    ASSERT_FALSE(window.isEmpty());
-    // The keyboard goes to the window under the pointer: rest it on the
-    // window's empty background, between the preview and the buttons.
-    auto g = windowGeometry(display, window);
-    display.run("xdotool", { "mousemove", "--sync", QString::number(g["X"] + 340), QString::number(g["Y"] + 12) });
-    display.run("xdotool", { "windowfocus", "--sync", window });
-    QThread::msleep(300);
+    const QString window = startWithTheKeyboard(display, app, a);
+    ASSERT_FALSE(window.isEmpty()) << "pluvane's window did not show or did not get the keyboard";
 
     QDir().mkpath(artifacts);
     display.run("import", { "-window", window, artifacts + "/end-to-end-keys-start.png" });
@@ -166,7 +191,9 @@ TEST(EndToEnd, KeysAloneMakeAndSaveAndTheSaveDialogRemembersItsFolder)
     // the save dialog, in Japanese.
     press(display, { "Return" });
     press(display, QStringList(23, "Tab") << "Return");
-    ASSERT_FALSE(waitForWindow(display, "名前を付けて保存").isEmpty()) << "no save dialog after 23 Tabs from 作成";
+    const QString first = waitForWindow(display, "名前を付けて保存");
+    ASSERT_FALSE(first.isEmpty()) << "no save dialog after 23 Tabs from 作成";
+    ASSERT_TRUE(waitForFocus(display, first)) << "the save dialog did not get the keyboard";
     display.run("xdotool", { "type", "--delay", "5", sub + "/june" });
     press(display, { "Return" });
     ASSERT_TRUE(waitForFile(sub + "/june.wmf"));
@@ -177,11 +204,63 @@ TEST(EndToEnd, KeysAloneMakeAndSaveAndTheSaveDialogRemembersItsFolder)
     press(display, { "Return" });
     const QString dialog = waitForWindow(display, "名前を付けて保存");
     ASSERT_FALSE(dialog.isEmpty());
+    ASSERT_TRUE(waitForFocus(display, dialog)) << "the save dialog did not get the keyboard";
     display.run("import", { "-window", dialog, artifacts + "/end-to-end-save-dialog-again.png" });
     press(display, { "Return" });
     EXPECT_TRUE(waitForFile(sub + "/june.wmf"))
         << "see " << (artifacts + "/end-to-end-save-dialog-again.png").toStdString();
     EXPECT_FALSE(QFile::exists(a + "/june.wmf"));
+
+    app.terminate();
+    app.waitForFinished(5000);
+}
+
+TEST(EndToEnd, KeysAloneChooseTheSvgTypeAndABareNameGetsItsExtension)
+{
+    for (const char* tool : { "Xvfb", "xdotool", "import" })
+        if (QStandardPaths::findExecutable(tool).isEmpty())
+            GTEST_SKIP() << tool << " is missing; scripts/setup.sh installs it";
+    VirtualDisplay display;
+    ASSERT_TRUE(display.isUp()) << "Xvfb did not start";
+    QTemporaryDir dir;
+    // The dialog returns the name with its folder, and a "." anywhere in
+    // that keeps the name as it is: the folder must have none.
+    ASSERT_FALSE(dir.path().contains('.')) << dir.path().toStdString();
+
+    QProcess app;
+    const QString window = startWithTheKeyboard(display, app, dir.path());
+    ASSERT_FALSE(window.isEmpty()) << "pluvane's window did not show or did not get the keyboard";
+
+    // Return on "作成" makes the picture; seven Tabs reach "保存".
+    press(display, { "Return" });
+    press(display, QStringList(7, "Tab") << "Return");
+    const QString dialog = waitForWindow(display, "名前を付けて保存");
+    ASSERT_FALSE(dialog.isEmpty()) << "no save dialog after 7 Tabs from 作成";
+    ASSERT_TRUE(waitForFocus(display, dialog)) << "the save dialog did not get the keyboard";
+    QDir().mkpath(artifacts);
+    const QString opened = artifacts + "/end-to-end-save-type-opened.png";
+    const QString chosen = artifacts + "/end-to-end-save-type-chosen.png";
+    display.run("import", { "-window", dialog, opened });
+
+    // Alt+N ("ファイル名(N)") puts the keyboard in the name field with its
+    // text selected; "cal" replaces it. One Tab goes on to the type box, where
+    // "S" picks "SVG (*.svg)", and Return saves.
+    press(display, { "alt+n" });
+    const auto typed = display.run("xdotool", { "type", "--delay", "60", "cal" });
+    ASSERT_EQ(typed.status, 0) << typed.err.toStdString();
+    press(display, { "Tab", "S" });
+    display.run("import", { "-window", dialog, chosen });
+    press(display, { "Return" });
+
+    EXPECT_TRUE(waitForFile(dir.filePath("cal.svg")))
+        << "see " << opened.toStdString() << " and " << chosen.toStdString();
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).join(" ").toStdString(), "cal.svg");
+    QFile file(dir.filePath("cal.svg"));
+    if (file.open(QIODevice::ReadOnly)) {
+        const QByteArray svg = file.readAll();
+        EXPECT_TRUE(svg.startsWith("<?xml")) << svg.left(40).toStdString();
+        EXPECT_TRUE(svg.contains("<svg")) << svg.left(200).toStdString();
+    }
 
     app.terminate();
     app.waitForFinished(5000);
