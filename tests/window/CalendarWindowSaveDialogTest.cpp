@@ -134,6 +134,18 @@ TEST(CalendarWindowSaveDialog, AChosenTypeCompletesANameWithoutADot)
     }
 }
 
+TEST(CalendarWindowSaveDialog, AChosenTypeLooksOnlyAtTheFileNameForADot)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir("my.cal"));
+    CurrentFolder current(dir.path());
+    CalendarWindow w(testServices());
+    w.show();
+    QTest::mouseClick(child<QPushButton>(w, "Button1"), Qt::LeftButton);
+    saveThroughTheDialog(w, dir.filePath("my.cal/may"), 1);
+    EXPECT_EQ(QDir(dir.filePath("my.cal")).entryList(QDir::Files).join(" ").toStdString(), "may.svg");
+}
+
 TEST(CalendarWindowSaveDialog, KeepsTheChosenTypeForTheNextSave)
 {
     QTemporaryDir dir;

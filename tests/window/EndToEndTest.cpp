@@ -223,9 +223,6 @@ TEST(EndToEnd, KeysAloneChooseTheSvgTypeAndABareNameGetsItsExtension)
     VirtualDisplay display;
     ASSERT_TRUE(display.isUp()) << "Xvfb did not start";
     QTemporaryDir dir;
-    // The dialog returns the name with its folder, and a "." anywhere in
-    // that keeps the name as it is: the folder must have none.
-    ASSERT_FALSE(dir.path().contains('.')) << dir.path().toStdString();
 
     QProcess app;
     const QString window = startWithTheKeyboard(display, app, dir.path());

@@ -61,7 +61,8 @@ std::optional<QString> SaveFileDialog::run()
 
     QString name = dialog.selectedFiles().constFirst();
     const QString filter = dialog.selectedNameFilter();
-    if (m_filters.indexOf(filter) > 0 && !name.contains(QLatin1Char('.')))
+    // A "." in a folder's name is no extension of the typed name.
+    if (m_filters.indexOf(filter) > 0 && !QFileInfo(name).fileName().contains(QLatin1Char('.')))
         name += extensionOf(filter);
     m_lastName = name;
     m_lastFilter = filter;
