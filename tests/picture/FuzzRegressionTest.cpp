@@ -1,0 +1,105 @@
+// Inputs that once crashed the picture code or overflowed its arithmetic,
+// kept so that they stay handled: played, converted or refused with the
+// fixed error. Under the sanitizer build an overflow fails the test too.
+
+#include "support/ExpectThrows.h"
+
+#include "layout/Errors.h"
+#include "picture/MakeCalendar.h"
+#include "picture/Picture.h"
+#include "picture/emf/EmfReader.h"
+#include "picture/emf/EmfWriter.h"
+#include "picture/player/PicturePlayer.h"
+#include "picture/qt/Fonts.h"
+#include "picture/wmf/PlaceableWmf.h"
+
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+using namespace pluvane;
+
+namespace {
+
+std::vector<std::uint8_t> regressionInput(const char* name)
+{
+    QFile f(QStringLiteral(PLUVANE_FUZZ_REGRESSIONS_DIR "/") + name);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray data = f.readAll();
+    return { data.begin(), data.end() };
+}
+
+// How many pixels of the image are not white.
+int drawnPixels(const QImage& image)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            n += image.pixel(x, y) != qRgb(255, 255, 255) ? 1 : 0;
+    return n;
+}
+
+QImage played(std::span<const std::uint8_t> bytes, QSize image, QRectF target)
+{
+    QImage out(image, QImage::Format_RGB32);
+    out.fill(Qt::white);
+    QPainter painter(&out);
+    playEmfBytes(painter, bytes, target);
+    return out;
+}
+
+} // namespace
+
+TEST(FuzzRegressions, EveryInputIsPlayedOrRefusedWithTheFixedError)
+{
+    for (const char* name : { "player-stretched-text-crash.emf", "header-millimetres-overflow-on-rewrite.emf",
+             "header-frame-overflow.emf", "header-millimetres-overflow.emf" }) {
+        SCOPED_TRACE(name);
+        const std::vector<std::uint8_t> bytes = regressionInput(name);
+        ASSERT_FALSE(bytes.empty());
+        played(bytes, QSize(200, 200), QRectF(0, 0, 800, 800));
+        try {
+            Picture::fromEmfBytes(bytes);
+        } catch (const EInvalidGraphic&) {
+        }
+        if (const auto document = readEmf(bytes)) {
+            try {
+                writeEmf(*document);
+            } catch (const EInvalidGraphic&) {
+            }
+        }
+    }
+}
+
+TEST(FuzzRegressions, SizesThatDoNotFitAreRefusedNotWrapped)
+{
+    // Frame right - left and millimetres x 100 leave 32 bits in these two.
+    for (const char* name : { "header-frame-overflow.emf", "header-millimetres-overflow.emf" }) {
+        SCOPED_TRACE(name);
+        const std::vector<std::uint8_t> bytes = regressionInput(name);
+        EXPECT_TRUE(
+            fixtures::throwsWithMessage<EInvalidGraphic>([&] { Picture::fromEmfBytes(bytes); }, "ﾒﾀﾌｧｲﾙが不正です"));
+    }
+    // Millimetres x 1000, the micrometres field, does not fit in this one.
+    const auto document = readEmf(regressionInput("header-millimetres-overflow-on-rewrite.emf"));
+    ASSERT_TRUE(document);
+    EXPECT_TRUE(fixtures::throwsWithMessage<EInvalidGraphic>([&] { writeEmf(*document); }, "ﾒﾀﾌｧｲﾙが不正です"));
+}
+
+TEST(FuzzRegressions, PlayedFarStretchedTheRulesStillShow)
+{
+    // The largest picture the renderer accepts, played into a strip far
+    // wider than its proportions: this crashed inside Qt's glyph cache.
+    CalendarSettings s;
+    s.year = 2026;
+    s.month = s.titlemonth = 12;
+    s.font.height = -1000;
+    s.xtrack = s.ytrack = s.montrack = 100;
+    const QtTextMeasurer measurer;
+    const MadeCalendar made = makeCalendar(s, measurer, { 800, 600, 280, 210 });
+    const QImage strip = played(made.picture.bytes(), QSize(400, 80), QRectF(0, 0, 228480, 80));
+    EXPECT_GT(drawnPixels(strip), 0);
+}
