@@ -28,7 +28,7 @@ CalendarGeometry calendarLengths(const CalendarSettings& settings, const TextMea
     // The character height is the negated Font.Height; the one height whose
     // negation does not fit is refused rather than wrapped.
     g.fontheight = fitted(-std::int64_t { settings.font.height });
-    g.weekfontheight = 2 * g.fontheight / 3; // fits: a third less than a fitted value
+    g.weekfontheight = fitted(2 * std::int64_t { g.fontheight } / 3); // truncates toward zero
     g.weekband = fitted(std::int64_t { g.weekfontheight } + 2);
     g.gridtop = fitted(std::int64_t { settings.montrack } + g.weekband + 5);
     g.cellheight = fitted(std::int64_t { g.fontheight } + settings.ytrack);

@@ -106,3 +106,15 @@ TEST(CalendarGeometry, SettingsWhoseLengthsDoNotFitAreRefused)
         EXPECT_THROW(calendarLengths(s, fixtures::FixedWidthMeasurer(6)), EOutOfResources);
     }
 }
+
+TEST(CalendarGeometry, AHugeFontsWeekdayHeightIsNotWrapped)
+{
+    // Two thirds of the height fit 32 bits though twice the height does not;
+    // the cell height is brought back by a negative extra height.
+    CalendarSettings s = march1998();
+    s.font.height = -2130640639;
+    s.ytrack = -2130640629;
+    const CalendarGeometry g = calendarLengths(s, fixtures::FixedWidthMeasurer(6));
+    EXPECT_EQ(g.weekfontheight, 1420427092);
+    EXPECT_EQ(g.cellheight, 10);
+}
