@@ -11,6 +11,7 @@ packages=(
   emf2svg libwmf-bin
   xvfb xdotool xclip x11-utils imagemagick poppler-utils
   desktop-file-utils libxml2-utils groff-base man-db file dpkg-dev
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()
