@@ -32,10 +32,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int targetHeight = input.ConsumeIntegralInRange<int>(1, 1 << 18);
     const std::vector<std::uint8_t> bytes = input.ConsumeRemainingBytes<std::uint8_t>();
 
-    try {
-        const Picture picture = Picture::fromEmfBytes(bytes);
-        (void)picture.widthPx();
-    } catch (const EInvalidGraphic&) {
+    // As given, and with the header's byte count made true, so that the
+    // sizes are read back and not refused for the count alone.
+    std::vector<std::uint8_t> counting = bytes;
+    for (std::size_t i = 0; i < 4 && 48 + i < counting.size(); ++i)
+        counting[48 + i] = static_cast<std::uint8_t>(counting.size() >> (8 * i));
+    const std::vector<std::uint8_t>& counted = counting;
+    for (const std::vector<std::uint8_t>* candidate : { &bytes, &counted }) {
+        try {
+            const Picture picture = Picture::fromEmfBytes(*candidate);
+            (void)picture.widthPx();
+        } catch (const EInvalidGraphic&) {
+        }
     }
     if (const auto document = readEmf(bytes)) {
         try {
