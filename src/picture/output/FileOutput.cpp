@@ -248,7 +248,11 @@ void discardPendingTemporaryFile() noexcept
 
 void syncFileSystemOf(const std::string& path)
 {
-    const int fd = open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    // The file itself, through any links, is on the file system to sync;
+    // its folder serves when the file is gone.
+    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (fd < 0)
+        fd = open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0)
         return;
     syncfs(fd);
