@@ -3,11 +3,13 @@
 // fixed error. Under the sanitizer build an overflow fails the test too.
 
 #include "support/ExpectThrows.h"
+#include "support/FixedWidthMeasurer.h"
 
 #include "layout/Errors.h"
 #include "picture/MakeCalendar.h"
 #include "picture/Picture.h"
 #include "picture/emf/EmfReader.h"
+#include "picture/emf/EmfRecorder.h"
 #include "picture/emf/EmfWriter.h"
 #include "picture/player/PicturePlayer.h"
 #include "picture/qt/Fonts.h"
@@ -67,7 +69,7 @@ QImage played(std::span<const std::uint8_t> bytes, QSize image, QRectF target)
 TEST(FuzzRegressions, EveryInputIsPlayedOrRefusedWithTheFixedError)
 {
     for (const char* name : { "player-stretched-text-crash.emf", "header-millimetres-overflow-on-rewrite.emf",
-             "header-frame-overflow.emf", "header-millimetres-overflow.emf" }) {
+             "header-frame-overflow.emf", "header-millimetres-overflow.emf", "player-giant-glyphs-oom.emf" }) {
         SCOPED_TRACE(name);
         const std::vector<std::uint8_t> bytes = regressionInput(name);
         ASSERT_FALSE(bytes.empty());
@@ -116,4 +118,21 @@ TEST(FuzzRegressions, PlayedFarStretchedTheRulesStillShow)
     const MadeCalendar made = makeCalendar(s, measurer, { 800, 600, 280, 210 });
     const QImage strip = played(made.picture.bytes(), QSize(400, 80), QRectF(0, 0, 228480, 80));
     EXPECT_GT(drawnPixels(strip), 0);
+}
+
+TEST(FuzzRegressions, GiantGlyphsAreLeftOutOfARaster)
+{
+    // One digit in a 3000-pixel font: drawn at the picture's own size, left
+    // out at twice that, where each glyph would need an image of its own of
+    // 6000 x 6000 pixels. The image shows the picture's left half.
+    const fixtures::FixedWidthMeasurer measurer;
+    EmfRecorder recorder(3000, 3000, { 800, 600 }, { 280, 210 }, measurer, [](TColor) { return 0u; });
+    FontSpec font;
+    font.name = "Sans Serif";
+    font.height = -3000;
+    recorder.setFont(font);
+    recorder.textOut(0, 0, "8");
+    const std::vector<std::uint8_t> bytes = recorder.close();
+    EXPECT_GT(drawnPixels(played(bytes, QSize(1500, 3000), QRectF(0, 0, 3000, 3000))), 0);
+    EXPECT_EQ(drawnPixels(played(bytes, QSize(1500, 3000), QRectF(0, 0, 6000, 6000))), 0);
 }

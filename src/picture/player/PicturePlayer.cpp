@@ -8,6 +8,7 @@
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
@@ -23,13 +24,16 @@ constexpr std::uint32_t maxObjectIndex = 0xFFFF;
 constexpr std::int64_t maxPenWidth = 1000;
 constexpr std::int64_t maxFontPixels = 4096;
 // Qt's glyph cache fails on text stretched far more one way than the other
-// (it crashed at about 2200:1) or scaled to giant glyphs on the device. Text
-// beyond these limits is left out; the lines are still drawn. A picture
-// played into a rectangle of its own proportions has a stretch of 1, and the
-// largest picture the program makes, at the largest PNG or PDF scale, stays
-// well below the device size.
+// (it crashed at about 2200:1), and a raster device draws a glyph through an
+// image that grows with the square of its size (a 16,000-pixel glyph took
+// over a gigabyte). Text beyond these limits is left out; the lines are
+// still drawn. A picture played into a rectangle of its own proportions has
+// a stretch of 1; on a raster (the preview, a PNG, which is at most 16384
+// pixels a side) no text of a picture the program makes reaches 4096 device
+// pixels, and vector devices (SVG, PDF) keep text as outlines.
 constexpr qreal maxTextStretch = 64;
-constexpr qreal maxDeviceTextPixels = 1 << 16;
+constexpr qreal maxRasterTextPixels = 4096;
+constexpr qreal maxVectorTextPixels = 1 << 16;
 
 QColor qColorOf(std::uint32_t colorref)
 {
@@ -64,6 +68,8 @@ public:
         , m_scaleX(std::abs(scaleX))
         , m_scaleY(std::abs(scaleY))
     {
+        const QPaintEngine* engine = painter.paintEngine();
+        m_maxTextPixels = engine && engine->type() == QPaintEngine::Raster ? maxRasterTextPixels : maxVectorTextPixels;
         selectStockFont();
     }
 
@@ -166,7 +172,7 @@ private:
         const qreal smaller = std::min(m_scaleX, m_scaleY);
         if (!(smaller > 0) || larger / smaller > maxTextStretch)
             return false;
-        return m_font.pixelSize() * larger <= maxDeviceTextPixels;
+        return m_font.pixelSize() * larger <= m_maxTextPixels;
     }
 
     void text(const EmfExtTextOut& r)
@@ -224,6 +230,7 @@ private:
     QPainter& m_painter;
     qreal m_scaleX = 1;
     qreal m_scaleY = 1;
+    qreal m_maxTextPixels = maxVectorTextPixels;
     std::map<std::uint32_t, PenObject> m_pens;
     std::map<std::uint32_t, LogFont> m_fonts;
     PenObject m_pen;
