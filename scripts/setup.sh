@@ -12,6 +12,7 @@ packages=(
   xvfb xdotool xclip x11-utils imagemagick poppler-utils
   desktop-file-utils libxml2-utils groff-base man-db file dpkg-dev appstream lintian
   libfontconfig-dev python3-uno librsvg2-bin
+  clang-14 libclang-rt-14-dev
 )
 
 missing=()

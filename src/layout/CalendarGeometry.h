@@ -28,9 +28,12 @@ struct CalendarGeometry {
 
 // The lengths only: everything but the month facts, which stay 0. Needs no
 // valid date, so the size readout can be shown while a year is being typed.
+// Throws EOutOfResources for settings so far out of range that a length does
+// not fit 32 bits.
 CalendarGeometry calendarLengths(const CalendarSettings& settings, const TextMeasurer& measurer);
 
-// The month facts and all lengths. Throws EConvertError for an impossible date.
+// The month facts and all lengths. Throws EConvertError for an impossible
+// date and EOutOfResources as calendarLengths does.
 CalendarGeometry calendarGeometry(const CalendarSettings& settings, const TextMeasurer& measurer);
 
 struct SizeReadout {

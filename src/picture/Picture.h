@@ -15,7 +15,8 @@ public:
     Picture() = default;
 
     // Takes the bytes of a finished recording. Throws EInvalidGraphic when
-    // they do not start with a well-formed header.
+    // they do not start with a well-formed header, or when the sizes it
+    // states do not fit 32 bits.
     static Picture fromEmfBytes(std::vector<std::uint8_t> bytes);
 
     bool isNull() const { return !m_bytes; }

@@ -1,6 +1,7 @@
 #include "RenderBatch.h"
 
 #include "layout/CalendarTitle.h"
+#include "layout/Errors.h"
 #include "layout/JapaneseHolidays.h"
 #include "picture/MakeCalendar.h"
 #include "picture/output/FileOutput.h"
@@ -90,6 +91,32 @@ void printInfo(std::ostream& out, const RenderJob& job, const CalendarSettings& 
     printConventions(out, settings);
 }
 
+// Runs one save; a failure becomes a BatchFileError that names the file. A
+// message that names it already is kept as it is.
+template <class Save> void saveNamed(const std::string& file, PictureFormat format, Save&& save)
+{
+    try {
+        save();
+    } catch (const EFCreateError&) {
+        throw;
+    } catch (const EOutOfResources& e) {
+        std::string line = file + ": " + e.what();
+        if (format == PictureFormat::Png)
+            line += " (a PNG is at most " + std::to_string(maxRasterSide) + " pixels a side and "
+                + std::to_string(maxRasterPixels / 1'000'000) + " million pixels)";
+        throw BatchFileError(line);
+    } catch (const PluvaneError& e) {
+        throw BatchFileError(file + ": " + e.what());
+    }
+}
+
+// What cannot be printed is a failure as much as a file that cannot be written.
+void checkPrinted(std::ostream& out, const char* name)
+{
+    if (!out.flush())
+        throw BatchFileError(std::string(name) + ": " + EWriteError().what());
+}
+
 } // namespace
 
 std::vector<RenderJob> renderJobs(const RenderOptions& o)
@@ -136,6 +163,7 @@ void runBatch(const RenderOptions& options, const TextMeasurer& measurer, const 
             if (&job != &jobs.front())
                 info << '\n';
             printInfo(info, job, settings, made);
+            checkPrinted(info, "standard output");
         }
         if (job.output.empty())
             continue;
@@ -145,21 +173,30 @@ void runBatch(const RenderOptions& options, const TextMeasurer& measurer, const 
         }
         const SaveTarget target = saveTargetFor(job.output);
         // A batch puts its files on disk once, at its end, not one by one.
-        savePicture(made.picture, target, saveOptions, Durability::SyncLater);
+        saveNamed(
+            target.path, target.format, [&] { savePicture(made.picture, target, saveOptions, Durability::SyncLater); });
         lastWritten = target.path;
-        if (!options.quiet)
+        if (!options.quiet) {
             report << "pluvane-render: wrote " << target.path << '\n';
+            checkPrinted(report, "standard error");
+        }
     }
 
     if (!lastWritten.empty())
         syncFileSystemOf(lastWritten);
 
     if (oneDocument) {
-        const QByteArray pdf = renderPdf(pages);
-        writeFileAtomically(jobs.front().output,
-            std::span(reinterpret_cast<const std::uint8_t*>(pdf.constData()), static_cast<std::size_t>(pdf.size())));
-        if (!options.quiet)
-            report << "pluvane-render: wrote " << jobs.front().output << " (" << pages.size() << " pages)\n";
+        const std::string& file = jobs.front().output;
+        saveNamed(file, PictureFormat::Pdf, [&] {
+            const QByteArray pdf = renderPdf(pages);
+            writeFileAtomically(file,
+                std::span(
+                    reinterpret_cast<const std::uint8_t*>(pdf.constData()), static_cast<std::size_t>(pdf.size())));
+        });
+        if (!options.quiet) {
+            report << "pluvane-render: wrote " << file << " (" << pages.size() << " pages)\n";
+            checkPrinted(report, "standard error");
+        }
     }
 }
 

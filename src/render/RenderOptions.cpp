@@ -20,9 +20,10 @@ int parseInt(const std::string& option, const std::string& text, int low, int hi
     int value = 0;
     const char* end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
-    if (text.empty() || ec != std::errc() || ptr != end)
+    const bool outOfRange = ec == std::errc::result_out_of_range && ptr == end;
+    if (text.empty() || (ec != std::errc() && !outOfRange) || ptr != end)
         throw UsageError(option + " needs a whole number, not '" + text + "'");
-    if (value < low || value > high)
+    if (outOfRange || value < low || value > high)
         throw UsageError(
             option + " must be between " + std::to_string(low) + " and " + std::to_string(high) + ", not " + text);
     return value;
@@ -35,6 +36,9 @@ TColor parseColor(const std::string& option, const std::string& text)
     const QColor c(s);
     if ((hex && s.size() != 7) || !c.isValid())
         throw UsageError(option + " needs #RRGGBB or a colour name, not '" + text + "'");
+    // The picture's colours have no transparency; a see-through one would be drawn solid.
+    if (c.alpha() != 255)
+        throw UsageError(option + " needs an opaque colour, not '" + text + "'");
     return rgbColor(c.red(), c.green(), c.blue());
 }
 
@@ -92,6 +96,13 @@ std::pair<int, int> parseYearRange(const std::string& option, const std::string&
     return { first, last };
 }
 
+// The reference screen's bounds: any picture the program makes on such a
+// screen has a frame, and a device size in micrometres, that fit the files'
+// 32-bit fields, and is at least 0.01 mm a side.
+constexpr int maxScreenValue = 100000;
+constexpr int maxPixelsPerMm = 100;
+constexpr int maxMmPerPixel = 10;
+
 ScreenMetrics parseScreen(const std::string& text)
 {
     // WxH:WMMxHMM, as 800x600:280x210
@@ -102,8 +113,14 @@ ScreenMetrics parseScreen(const std::string& text)
         const std::size_t end = separators[i] ? text.find(separators[i], at) : text.size();
         if (end == std::string::npos)
             throw UsageError("--screen needs WxH:WMMxHMM such as 1920x1080:508x286, not '" + text + "'");
-        values[i] = parseInt("--screen", text.substr(at, end - at), 1, 1000000);
+        values[i] = parseInt("--screen", text.substr(at, end - at), 1, maxScreenValue);
         at = end + 1;
+    }
+    for (int axis = 0; axis < 2; ++axis) {
+        const int pixels = values[axis];
+        const int millimetres = values[axis + 2];
+        if (pixels > maxPixelsPerMm * millimetres || millimetres > maxMmPerPixel * pixels)
+            throw UsageError("--screen needs 0.1 to 100 pixels per millimetre each way, not '" + text + "'");
     }
     return { values[0], values[1], values[2], values[3] };
 }
@@ -200,7 +217,9 @@ const std::vector<OptionRule>& optionRules()
             "print Japan's days off of the years (1948..2500) as YYYY-MM-DD<TAB>name lines in date order and draw "
             "nothing; the equinox days after the years already announced are astronomical projections",
             [](RenderOptions& o, Text n, Text v) { o.holidayYears = parseYearRange(n, v); } },
-        { { "screen" }, "WxH:WMMxHMM", "reference screen for the physical size (default: the primary screen)",
+        { { "screen" }, "WxH:WMMxHMM",
+            "reference screen for the physical size: pixels and millimetres 1..100000 each, 0.1 to 100 pixels per "
+            "millimetre (default: the primary screen)",
             [](RenderOptions& o, Text, Text v) { o.screen = parseScreen(v); } },
         { { "o" }, "FILE",
             "write FILE, in the format its extension names: .wmf placeable Windows metafile (also for a name "
@@ -209,9 +228,13 @@ const std::vector<OptionRule>& optionRules()
             [](RenderOptions& o, Text n, Text v) {
                 if (v.empty())
                     throw UsageError(n + " needs a file name");
+                if (v.back() == '/')
+                    throw UsageError(n + " needs a file name, not the folder '" + v + "'");
                 o.output = v;
             } },
-        { { "scale" }, "N", "PNG pixels per picture pixel, 1..16 (default 1)",
+        { { "scale" }, "N",
+            "PNG pixels per picture pixel, 1..16 (default 1); a PNG is at most 16384 pixels a side and 256 million "
+            "pixels in all, and a larger one is refused",
             [](RenderOptions& o, Text n, Text v) { o.pngScale = parseInt(n, v, 1, 16); } },
         { { "transparent" }, {}, "PNG without the white paper",
             [](RenderOptions& o, Text, Text) { o.transparent = true; } },

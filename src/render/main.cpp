@@ -4,11 +4,13 @@
 #include "RenderBatch.h"
 #include "RenderOptions.h"
 #include "layout/Errors.h"
+#include "picture/output/FileOutput.h"
 #include "picture/qt/Fonts.h"
 
 #include <QDate>
 #include <QGuiApplication>
 
+#include <csignal>
 #include <iostream>
 
 using namespace pluvane;
@@ -33,6 +35,22 @@ void dropQtNotices(QtMsgType type, const QMessageLogContext&, const QString& mes
         std::cerr << "pluvane-render: " << message.toStdString() << '\n';
 }
 
+// Stopped by a signal, the program removes the temporary file a save has
+// named (the writer holds signals in its own thread, but another thread may
+// take one) and then ends as the signal would have ended it.
+extern "C" void endOnSignal(int signal)
+{
+    discardPendingTemporaryFile();
+    std::signal(signal, SIG_DFL);
+    std::raise(signal);
+}
+
+void endCleanlyOnSignals()
+{
+    for (int s : { SIGINT, SIGTERM, SIGHUP })
+        std::signal(s, endOnSignal);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -47,14 +65,22 @@ int main(int argc, char** argv)
         return 2;
     }
     if (options.help) {
-        std::cout << renderUsage();
+        if (!(std::cout << renderUsage() << std::flush)) {
+            std::cerr << "pluvane-render: standard output: " << EWriteError().what() << '\n';
+            return 1;
+        }
         return 0;
     }
     if (options.holidayYears) {
         // Pure arithmetic: no Qt application is needed for the list.
         printHolidayList(options.holidayYears->first, options.holidayYears->second, std::cout);
+        if (!(std::cout << std::flush)) {
+            std::cerr << "pluvane-render: standard output: " << EWriteError().what() << '\n';
+            return 1;
+        }
         return 0;
     }
+    endCleanlyOnSignals();
 
     choosePlatform();
     qInstallMessageHandler(dropQtNotices);
@@ -68,6 +94,9 @@ int main(int argc, char** argv)
         const ScreenMetrics screen = options.screen.value_or(primaryScreenMetrics());
         runBatch(options, measurer, screen, std::cout, std::cerr);
     } catch (const PluvaneError& e) {
+        std::cerr << "pluvane-render: " << e.what() << '\n';
+        return 1;
+    } catch (const BatchFileError& e) {
         std::cerr << "pluvane-render: " << e.what() << '\n';
         return 1;
     }

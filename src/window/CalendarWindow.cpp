@@ -70,7 +70,7 @@ CalendarWindow::CalendarWindow(WindowServices services, QWidget* parent)
     // controls grow with it on screens that are not 96 dots per inch.
     FontSpec windowFont;
     const int dpi = logicalDpi();
-    windowFont.height = mulDiv(-12, dpi, designDpi);
+    windowFont.height = mulDiv(-12, dpi, designDpi).value_or(-12);
     if (dpi != designDpi)
         m_scale = windowFont.characterHeight() / 12.0;
     setFont(toQFont(windowFont));

@@ -82,3 +82,39 @@ TEST(SizeReadout, SameTextsFromSettingsAndFromGeometry)
     EXPECT_EQ(fromSettings.maxY, "MAX Y=167");
     EXPECT_EQ(fromSettings, sizeReadout(calendarGeometry(march1998(), measurer)));
 }
+
+TEST(CalendarGeometry, SettingsWhoseLengthsDoNotFitAreRefused)
+{
+    struct Case {
+        const char* what;
+        int fontHeight, xtrack, ytrack, montrack;
+    };
+    for (const Case& c : {
+             Case { "a font height with no positive counterpart", -2147483647 - 1, 10, 10, 20 },
+             Case { "an extra cell width near the largest", -12, 2147483647 - 5, 10, 20 },
+             Case { "a width that fits the cell but not seven cells", -12, 400000000, 10, 20 },
+             Case { "an extra cell height near the largest", -12, 10, 2147483647 - 5, 20 },
+             Case { "a title band near the largest", -12, 10, 10, 2147483647 - 5 },
+             Case { "six rows that do not fit", -400000000, 10, 10, 20 },
+         }) {
+        SCOPED_TRACE(c.what);
+        CalendarSettings s = march1998();
+        s.font.height = c.fontHeight;
+        s.xtrack = c.xtrack;
+        s.ytrack = c.ytrack;
+        s.montrack = c.montrack;
+        EXPECT_THROW(calendarLengths(s, fixtures::FixedWidthMeasurer(6)), EOutOfResources);
+    }
+}
+
+TEST(CalendarGeometry, AHugeFontsWeekdayHeightIsNotWrapped)
+{
+    // Two thirds of the height fit 32 bits though twice the height does not;
+    // the cell height is brought back by a negative extra height.
+    CalendarSettings s = march1998();
+    s.font.height = -2130640639;
+    s.ytrack = -2130640629;
+    const CalendarGeometry g = calendarLengths(s, fixtures::FixedWidthMeasurer(6));
+    EXPECT_EQ(g.weekfontheight, 1420427092);
+    EXPECT_EQ(g.cellheight, 10);
+}

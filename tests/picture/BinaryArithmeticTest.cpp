@@ -17,10 +17,21 @@ TEST(MulDiv, RoundsHalvesAwayFromZero)
     };
     for (const Case& c : { Case { 154, 28000, 800, 5390 }, Case { 167, 21000, 600, 5845 }, Case { 1, 3, 2, 2 },
              Case { -1, 3, 2, -2 }, Case { 1, -3, -2, 2 }, Case { 1, 1, 3, 0 }, Case { 2, 1, 3, 1 },
-             Case { 5, 7, 0, -1 }, Case { 2000000000, 2000000000, 2000000000, 2000000000 },
-             // A result beyond 32 bits is -1, as a zero divisor is.
-             Case { 2000000000, 2, 1, -1 }, Case { -2000000000, 2, 1, -1 } })
+             Case { 2000000000, 2000000000, 2000000000, 2000000000 }, Case { -12, 144, 96, -18 },
+             Case { 2147483647, 1, 1, 2147483647 }, Case { -2147483647 - 1, 1, 1, -2147483647 - 1 } })
         EXPECT_EQ(mulDiv(c.a, c.b, c.c), c.expected) << c.a << "*" << c.b << "/" << c.c;
+}
+
+TEST(MulDiv, RefusesAZeroDivisorAndAResultBeyond32Bits)
+{
+    struct Case {
+        int a, b, c;
+    };
+    // None of these is -1: a result that does not fit is refused, never
+    // passed on as a value a caller could take for a size.
+    for (const Case& c : { Case { 5, 7, 0 }, Case { 2000000000, 2, 1 }, Case { -2000000000, 2, 1 },
+             Case { 300000, 300000, 1 }, Case { 2147483647, 3, 2 } })
+        EXPECT_EQ(mulDiv(c.a, c.b, c.c), std::nullopt) << c.a << "*" << c.b << "/" << c.c;
 }
 
 TEST(DivideRounded, HalvesGoAwayFromZeroOnBothSides)

@@ -271,6 +271,9 @@ TEST(EmfRecorder, NoRecordingForUnusableSizes)
              Case { "wider than 2^20 pixels", (1 << 20) + 1, 10, px, mm },
              // 2^20 pixels of a kilometre each: the frame would not fit 32 bits.
              Case { "a frame beyond 32 bits", 1 << 20, 10, { 1, 1 }, { 1000000, 1 } },
+             // The header states the device in micrometres too, in 32 bits.
+             Case { "a device wider than 2147483 mm", 1, 1, { 1000000, 1000000 }, { 2147484, 1 } },
+             Case { "a device taller than 2147483 mm", 1, 1, { 1000000, 1000000 }, { 1, 2147484 } },
          })
         EXPECT_TRUE(throwsWithMessage<EOutOfResources>(
             [&] {
@@ -280,6 +283,8 @@ TEST(EmfRecorder, NoRecordingForUnusableSizes)
             << c.what;
     // The largest picture on the reference screen still records.
     EXPECT_NO_THROW(EmfRecorder(1 << 20, 1 << 20, px, mm, sixPixelDigits, plainColors));
+    // As does the largest device whose micrometres fit.
+    EXPECT_NO_THROW(EmfRecorder(1, 1, { 1000000, 1000000 }, { 2147483, 2147483 }, sixPixelDigits, plainColors).close());
 }
 
 TEST(EmfRecorder, ClosingTwiceIsAnInvalidGraphic)

@@ -156,9 +156,16 @@ INSTANTIATE_TEST_SUITE_P(Options, GoodLines,
                 e.screen = ScreenMetrics { 1920, 1080, 508, 286 };
                 e.info = true;
             } },
-        GoodLine { { "--screen=1x1:1000000x1", "--scale", "16", "--transparent", "--quiet", "-o", "a.png" },
+        // The screen's extremes: the most pixels and millimetres, and the
+        // densities at both ends, 10 mm a pixel and 100 pixels a millimetre.
+        GoodLine { { "--screen=100000x100000:100000x100000", "--info" },
             [](RenderOptions& e) {
-                e.screen = ScreenMetrics { 1, 1, 1000000, 1 };
+                e.screen = ScreenMetrics { 100000, 100000, 100000, 100000 };
+                e.info = true;
+            } },
+        GoodLine { { "--screen=1x100:10x1", "--scale", "16", "--transparent", "--quiet", "-o", "a.png" },
+            [](RenderOptions& e) {
+                e.screen = ScreenMetrics { 1, 100, 10, 1 };
                 e.pngScale = 16;
                 e.transparent = e.quiet = true;
                 e.output = "a.png";
@@ -251,7 +258,19 @@ INSTANTIATE_TEST_SUITE_P(Options, BadLines,
             { "--title-color", "#1234567", "--info" }, "--title-color needs #RRGGBB or a colour name, not '#1234567'" },
         BadLine { { "--screen", "800x600", "--info" },
             "--screen needs WxH:WMMxHMM such as 1920x1080:508x286, not '800x600'" },
-        BadLine { { "--screen", "800x600:280x0", "--info" }, "--screen must be between 1 and 1000000, not 0" },
+        BadLine { { "--screen", "800x600:280x0", "--info" }, "--screen must be between 1 and 100000, not 0" },
+        // What the files cannot hold is a usage error, not a wrapped size.
+        BadLine { { "--screen", "1x1:300000x300000", "--info" }, "--screen must be between 1 and 100000, not 300000" },
+        BadLine { { "--screen", "1x1:11x1", "--info" },
+            "--screen needs 0.1 to 100 pixels per millimetre each way, not '1x1:11x1'" },
+        BadLine { { "--screen", "800x101:280x1", "--info" },
+            "--screen needs 0.1 to 100 pixels per millimetre each way, not '800x101:280x1'" },
+        BadLine { { "--year", "2147483648", "--info" }, "--year must be between 1900 and 2500, not 2147483648" },
+        BadLine { { "--month", "1-99999999999", "--info" }, "--month must be between 1 and 12, not 99999999999" },
+        BadLine { { "--day-color", "transparent", "--info" }, "--day-color needs an opaque colour, not 'transparent'" },
+        BadLine {
+            { "--line-color", "#80ff0000", "--info" }, "--line-color needs #RRGGBB or a colour name, not '#80ff0000'" },
+        BadLine { { "-o", "adir/" }, "-o needs a file name, not the folder 'adir/'" },
         BadLine { { "--screen", "800x600:280x210x3", "--info" }, "--screen needs a whole number, not '210x3'" },
         BadLine { { "-o", "" }, "-o needs a file name" },
         // The first mistake on the line is the one reported, even before --help.

@@ -17,6 +17,8 @@ namespace {
 // Pictures beyond this many pixels a side are not worth recording; the
 // frame in 0.01 mm must also stay within 32 bits.
 constexpr int maxPictureSide = 1 << 20;
+// The header states the device's size in micrometres as well, in 32 bits.
+constexpr int maxDeviceMillimeters = 2147483;
 
 LogFont logFontOf(const FontSpec& spec)
 {
@@ -47,7 +49,8 @@ EmfRecorder::EmfRecorder(int widthPx, int heightPx, EmfSize devicePixels, EmfSiz
     , m_resolveColor(std::move(resolveColor))
 {
     if (devicePixels.cx <= 0 || devicePixels.cy <= 0 || deviceMillimeters.cx <= 0 || deviceMillimeters.cy <= 0
-        || widthPx <= 0 || heightPx <= 0 || widthPx > maxPictureSide || heightPx > maxPictureSide || !m_resolveColor)
+        || deviceMillimeters.cx > maxDeviceMillimeters || deviceMillimeters.cy > maxDeviceMillimeters || widthPx <= 0
+        || heightPx <= 0 || widthPx > maxPictureSide || heightPx > maxPictureSide || !m_resolveColor)
         throw EOutOfResources();
 
     EmfHeader& h = m_doc.header;

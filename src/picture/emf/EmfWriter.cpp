@@ -1,7 +1,9 @@
 #include "EmfWriter.h"
 
 #include "EmfLayout.h"
+#include "layout/Errors.h"
 #include "picture/binary/ByteWriter.h"
+#include "picture/binary/Integers.h"
 
 #include <cassert>
 
@@ -37,7 +39,7 @@ public:
         m_w.u32(pixelFormatSize, 0);
         m_w.u32(pixelFormatOffset, 0);
         m_w.u32(openGL, 0);
-        sizeField(micrometers, { h.millimeters.cx * 1000, h.millimeters.cy * 1000 });
+        sizeField(micrometers, micrometersOf(h.millimeters));
         end(size);
     }
 
@@ -83,6 +85,17 @@ private:
         assert(expectedSize == 0 || size == expectedSize);
         m_w.patchU32(m_w.recordStart() + emf::Record::size, static_cast<std::uint32_t>(size));
         ++m_records;
+    }
+
+    // The device size in micrometres; a size in millimetres too large for
+    // that field is not a header this program writes.
+    static EmfSize micrometersOf(const EmfSize& millimeters)
+    {
+        const auto cx = checkedInt32(std::int64_t { millimeters.cx } * 1000);
+        const auto cy = checkedInt32(std::int64_t { millimeters.cy } * 1000);
+        if (!cx || !cy)
+            throw EInvalidGraphic();
+        return { *cx, *cy };
     }
 
     void rect(std::size_t offset, const EmfRect& r)

@@ -1,6 +1,7 @@
 #include "PictureRendering.h"
 
 #include "PdfPageBoxes.h"
+#include "layout/Errors.h"
 #include "picture/emf/EmfReader.h"
 #include "picture/player/PicturePlayer.h"
 
@@ -16,10 +17,28 @@
 
 namespace pluvane {
 
+namespace {
+
+// The raster size of a picture at `scale`, refused before anything is
+// allocated when it is beyond the limits.
+QSize rasterSize(const Picture& picture, int scale)
+{
+    const qint64 width = qint64 { picture.widthPx() } * scale;
+    const qint64 height = qint64 { picture.heightPx() } * scale;
+    if (scale < 1 || width < 1 || height < 1 || width > maxRasterSide || height > maxRasterSide
+        || width * height > maxRasterPixels)
+        throw EOutOfResources();
+    return QSize(static_cast<int>(width), static_cast<int>(height));
+}
+
+} // namespace
+
 QImage renderImage(const Picture& picture, int scale, bool transparent)
 {
-    const QSize size(picture.widthPx() * scale, picture.heightPx() * scale);
+    const QSize size = rasterSize(picture, scale);
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        throw EOutOfResources();
     image.fill(transparent ? Qt::transparent : Qt::white);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
@@ -40,7 +59,8 @@ QByteArray renderPng(const Picture& picture, int scale, bool transparent)
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
-    renderImage(picture, scale, transparent).save(&buffer, "PNG");
+    if (!renderImage(picture, scale, transparent).save(&buffer, "PNG") || png.isEmpty())
+        throw EOutOfResources();
     return png;
 }
 
@@ -57,7 +77,11 @@ QByteArray renderSvg(const Picture& picture)
     generator.setDescription(QString());
     {
         QPainter painter(&generator);
+        if (!painter.isActive())
+            throw EOutOfResources();
         playEmfBytes(painter, picture.bytes(), QRectF(QPointF(0, 0), QSizeF(pixels)));
+        if (!painter.end())
+            throw EOutOfResources();
     }
     // The generator states the size at its own resolution; the picture's
     // physical size is its frame, so that is what the document says.
@@ -65,7 +89,10 @@ QByteArray renderSvg(const Picture& picture)
                                  .arg(picture.widthHmm() / 100.0, 0, 'f', 2)
                                  .arg(picture.heightHmm() / 100.0, 0, 'f', 2);
     QString text = QString::fromUtf8(svg);
-    text.replace(QRegularExpression(QStringLiteral("width=\"[0-9.]+mm\" height=\"[0-9.]+mm\"")), physical);
+    const QRegularExpression stated(QStringLiteral("width=\"[0-9.]+mm\" height=\"[0-9.]+mm\""));
+    if (!text.contains(stated))
+        throw EOutOfResources();
+    text.replace(stated, physical);
     return text.toUtf8();
 }
 
@@ -124,15 +151,16 @@ QByteArray renderPdf(const std::vector<Picture>& pages)
     writer.setResolution(pdfResolution);
     writer.setPageLayout(pageFor(pages.front()));
     QPainter painter(&writer);
+    if (!painter.isActive())
+        throw EOutOfResources();
     for (std::size_t i = 0; i < pages.size(); ++i) {
-        if (i > 0) {
-            writer.setPageLayout(pageFor(pages[i]));
-            writer.newPage();
-        }
+        if (i > 0 && (!writer.setPageLayout(pageFor(pages[i])) || !writer.newPage()))
+            throw EOutOfResources();
         const QSizeF frame = pointsOf(pages[i]) / 72.0 * pdfResolution;
         playEmfBytes(painter, pages[i].bytes(), QRectF(QPointF(0, 0), frame));
     }
-    painter.end();
+    if (!painter.end() || !pdf.startsWith("%PDF"))
+        throw EOutOfResources();
     removeTimestamps(pdf);
     std::vector<QSizeF> exact;
     for (const Picture& page : pages)

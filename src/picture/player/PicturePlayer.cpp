@@ -8,9 +8,11 @@
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 
 namespace pluvane {
@@ -21,6 +23,17 @@ namespace {
 constexpr std::uint32_t maxObjectIndex = 0xFFFF;
 constexpr std::int64_t maxPenWidth = 1000;
 constexpr std::int64_t maxFontPixels = 4096;
+// Qt's glyph cache fails on text stretched far more one way than the other
+// (it crashed at about 2200:1), and a raster device draws a glyph through an
+// image that grows with the square of its size (a 16,000-pixel glyph took
+// over a gigabyte). Text beyond these limits is left out; the lines are
+// still drawn. A picture played into a rectangle of its own proportions has
+// a stretch of 1; on a raster (the preview, a PNG, which is at most 16384
+// pixels a side) no text of a picture the program makes reaches 4096 device
+// pixels, and vector devices (SVG, PDF) keep text as outlines.
+constexpr qreal maxTextStretch = 64;
+constexpr qreal maxRasterTextPixels = 4096;
+constexpr qreal maxVectorTextPixels = 1 << 16;
 
 QColor qColorOf(std::uint32_t colorref)
 {
@@ -49,7 +62,16 @@ QFont qFontOf(const LogFont& lf)
 
 class Player {
 public:
-    explicit Player(QPainter& painter) : m_painter(painter) { selectStockFont(); }
+    // `scaleX` and `scaleY` are the device pixels per picture pixel.
+    Player(QPainter& painter, qreal scaleX, qreal scaleY)
+        : m_painter(painter)
+        , m_scaleX(std::abs(scaleX))
+        , m_scaleY(std::abs(scaleY))
+    {
+        const QPaintEngine* engine = painter.paintEngine();
+        m_maxTextPixels = engine && engine->type() == QPaintEngine::Raster ? maxRasterTextPixels : maxVectorTextPixels;
+        selectStockFont();
+    }
 
     void play(const EmfRecord& record)
     {
@@ -152,9 +174,19 @@ private:
         m_position = to;
     }
 
+    // Whether Qt can draw the current font under the painter's scaling.
+    bool textDrawable() const
+    {
+        const qreal larger = std::max(m_scaleX, m_scaleY);
+        const qreal smaller = std::min(m_scaleX, m_scaleY);
+        if (!(smaller > 0) || larger / smaller > maxTextStretch)
+            return false;
+        return m_font.pixelSize() * larger <= m_maxTextPixels;
+    }
+
     void text(const EmfExtTextOut& r)
     {
-        if (r.text.empty())
+        if (r.text.empty() || !textDrawable())
             return;
         const QString text = QString::fromStdU16String(r.text);
         m_painter.setFont(m_font);
@@ -205,6 +237,9 @@ private:
     }
 
     QPainter& m_painter;
+    qreal m_scaleX = 1;
+    qreal m_scaleY = 1;
+    qreal m_maxTextPixels = maxVectorTextPixels;
     std::map<std::uint32_t, PenObject> m_pens;
     std::map<std::uint32_t, LogFont> m_fonts;
     PenObject m_pen;
@@ -229,18 +264,20 @@ void playEmfDocument(QPainter& painter, const EmfDocument& document, const QRect
         || h.millimeters.cy > INT32_MAX / 100 || target.isEmpty())
         return;
     // The frame, in pixels of the reference screen, is what fills the target.
-    const int widthPx = mulDiv(*frameWidth, h.device.cx, h.millimeters.cx * 100);
-    const int heightPx = mulDiv(*frameHeight, h.device.cy, h.millimeters.cy * 100);
-    if (widthPx <= 0 || heightPx <= 0)
+    const auto widthPx = mulDiv(*frameWidth, h.device.cx, h.millimeters.cx * 100);
+    const auto heightPx = mulDiv(*frameHeight, h.device.cy, h.millimeters.cy * 100);
+    const auto originX = mulDiv(h.frame.left, h.device.cx, h.millimeters.cx * 100);
+    const auto originY = mulDiv(h.frame.top, h.device.cy, h.millimeters.cy * 100);
+    if (!widthPx || !heightPx || !originX || !originY || *widthPx <= 0 || *heightPx <= 0)
         return;
-    const qreal originX = mulDiv(h.frame.left, h.device.cx, h.millimeters.cx * 100);
-    const qreal originY = mulDiv(h.frame.top, h.device.cy, h.millimeters.cy * 100);
 
+    const qreal scaleX = target.width() / *widthPx;
+    const qreal scaleY = target.height() / *heightPx;
     painter.save();
     painter.translate(target.topLeft());
-    painter.scale(target.width() / widthPx, target.height() / heightPx);
-    painter.translate(-originX, -originY);
-    Player player(painter);
+    painter.scale(scaleX, scaleY);
+    painter.translate(-static_cast<qreal>(*originX), -static_cast<qreal>(*originY));
+    Player player(painter, scaleX, scaleY);
     for (const EmfRecord& r : document.records)
         player.play(r);
     painter.restore();

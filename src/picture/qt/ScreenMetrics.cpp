@@ -20,8 +20,9 @@ ScreenMetrics primaryScreenMetrics()
     }
     // 96 pixels per inch is 25.4 mm per 96 pixels.
     if (m.widthMm <= 0 || m.heightMm <= 0) {
-        m.widthMm = mulDiv(m.widthPx, 254, 960);
-        m.heightMm = mulDiv(m.heightPx, 254, 960);
+        // Any screen size Qt reports fits: a pixel is a quarter millimetre.
+        m.widthMm = mulDiv(m.widthPx, 254, 960).value_or(0);
+        m.heightMm = mulDiv(m.heightPx, 254, 960).value_or(0);
     }
     return m;
 }
