@@ -1,8 +1,7 @@
 // The drawing with the calendar conventions switched on: holidays, a
 // Saturday colour, Monday-first weeks and Japanese weekday labels.
 
-#include "support/FixedWidthMeasurer.h"
-#include "support/LoggingCanvas.h"
+#include "DrawnCalendar.h"
 
 #include "layout/CalendarDrawing.h"
 
@@ -13,23 +12,14 @@
 
 using namespace pluvane;
 using fixtures::CanvasCall;
-using fixtures::LoggingCanvas;
+using fixtures::dayColor;
+using fixtures::settingsFor;
+using fixtures::weekColor;
+using Drawn = fixtures::DrawnCalendar;
 
 namespace {
 
-constexpr TColor dayColor = 0x112233;
-constexpr TColor weekColor = 0xAA0000;
 constexpr TColor saturdayColor = 0xFF0000; // blue
-
-CalendarSettings settingsFor(int year, int month)
-{
-    CalendarSettings s;
-    s.year = year;
-    s.month = s.titlemonth = month;
-    s.daycolor = s.font.color = dayColor;
-    s.weekcolor = weekColor;
-    return s;
-}
 
 // Six pixels for an ASCII character; a wider one (as a kanji) is three
 // pixels wider than the font is high, so a label measured in the wrong font
@@ -50,23 +40,10 @@ public:
     }
 };
 
-struct Drawn {
-    CalendarGeometry geometry;
-    LoggingCanvas canvas;
-    std::vector<CanvasCall> texts;
-
-    const CanvasCall& day(int n) const { return texts[static_cast<std::size_t>(n - 1)]; }
-    // The seven weekday labels, drawn last.
-    std::vector<CanvasCall> labels() const { return { texts.end() - 7, texts.end() }; }
-};
-
 std::unique_ptr<Drawn> draw(const CalendarSettings& s)
 {
     static const KanjiMeasurer measurer;
-    auto d = std::make_unique<Drawn>(Drawn { calendarGeometry(s, measurer), LoggingCanvas(measurer), {} });
-    drawCalendar(d->canvas, s, d->geometry);
-    d->texts = d->canvas.ofKind(CanvasCall::TextOut);
-    return d;
+    return fixtures::drawLogged(s, measurer);
 }
 
 // The colour every day number is drawn in, checked against the red days, the

@@ -1,5 +1,6 @@
+#include "DrawnCalendar.h"
+
 #include "support/FixedWidthMeasurer.h"
-#include "support/LoggingCanvas.h"
 
 #include "layout/CalendarDrawing.h"
 
@@ -9,41 +10,19 @@
 
 using namespace pluvane;
 using fixtures::CanvasCall;
+using fixtures::dayColor;
+using fixtures::lineColor;
 using fixtures::LoggingCanvas;
+using fixtures::monthColor;
+using fixtures::settingsFor;
+using fixtures::weekColor;
 
 namespace {
 
-constexpr TColor dayColor = 0x112233;
-constexpr TColor monthColor = 0x00AA00;
-constexpr TColor weekColor = 0xAA0000;
-constexpr TColor lineColor = 0x445566;
-
-CalendarSettings settingsFor(int year, int month, int ptn = 0, int tukiiti = 1)
-{
-    CalendarSettings s;
-    s.year = year;
-    s.month = month;
-    s.titlemonth = month;
-    s.ptn = ptn;
-    s.tukiiti = tukiiti;
-    s.daycolor = s.font.color = dayColor;
-    s.moncolor = monthColor;
-    s.weekcolor = weekColor;
-    s.linecolor = lineColor;
-    return s;
-}
-
-struct Drawn {
-    CalendarGeometry geometry;
-    LoggingCanvas canvas;
-};
-
-std::unique_ptr<Drawn> draw(const CalendarSettings& s)
+std::unique_ptr<fixtures::DrawnCalendar> draw(const CalendarSettings& s)
 {
     static const fixtures::FixedWidthMeasurer measurer(6);
-    auto d = std::make_unique<Drawn>(Drawn { calendarGeometry(s, measurer), LoggingCanvas(measurer) });
-    drawCalendar(d->canvas, s, d->geometry);
-    return d;
+    return fixtures::drawLogged(s, measurer);
 }
 
 // Lines as (from, to) pairs, each from the move that precedes its line.
