@@ -1,7 +1,7 @@
 // pluvane-render with the calendar conventions, as a user runs it: the
 // holiday list, the measures, and a year of pages whose holidays are red.
 
-#include "support/Process.h"
+#include "RenderProgram.h"
 
 #include <QFile>
 #include <QImage>
@@ -13,26 +13,9 @@
 
 #include <set>
 
-using pluvane::fixtures::runProgram;
+using namespace pluvane::fixtures;
 
 namespace {
-
-const QString renderer = QStringLiteral(PLUVANE_RENDER_PATH);
-const QStringList referenceScreen { "--screen", "800x600:280x210" };
-
-QString readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
-QMap<QString, QString> infoOf(const QString& out)
-{
-    QMap<QString, QString> info;
-    for (const QString& line : out.split('\n', Qt::SkipEmptyParts))
-        info[line.section('=', 0, 0)] = line.section('=', 1);
-    return info;
-}
 
 // Japan's days off in 2027, from the published list.
 const std::set<std::pair<int, int>> holidays2027 { { 1, 1 }, { 1, 11 }, { 2, 11 }, { 2, 23 }, { 3, 21 }, { 3, 22 },
@@ -43,7 +26,7 @@ const std::set<std::pair<int, int>> holidays2027 { { 1, 1 }, { 1, 11 }, { 2, 11 
 
 TEST(CalendarCli, ListHolidaysPrintsTheYearAndExitsZero)
 {
-    const auto r = runProgram(renderer, { "--list-holidays", "2027" });
+    const auto r = runRenderer({ "--list-holidays", "2027" });
     EXPECT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
     const QStringList lines = r.out.split('\n', Qt::SkipEmptyParts);
@@ -52,7 +35,7 @@ TEST(CalendarCli, ListHolidaysPrintsTheYearAndExitsZero)
     EXPECT_EQ(lines[5], "2027-03-22\t春分の日 振替休日");
     EXPECT_EQ(lines[16], "2027-11-23\t勤労感謝の日");
 
-    const auto bad = runProgram(renderer, { "--list-holidays", "1900-1950" });
+    const auto bad = runRenderer({ "--list-holidays", "1900-1950" });
     EXPECT_EQ(bad.status, 2);
     EXPECT_TRUE(bad.out.isEmpty());
     EXPECT_EQ(bad.err, "pluvane-render: --list-holidays must be between 1948 and 2500, not 1900\n");
@@ -60,20 +43,19 @@ TEST(CalendarCli, ListHolidaysPrintsTheYearAndExitsZero)
 
 TEST(CalendarCli, InfoPrintsTheConventionsOnlyWhenOneIsSet)
 {
-    const auto plain
-        = runProgram(renderer, QStringList { "--year", "2027", "--month", "3", "--info" } + referenceScreen);
+    const auto plain = runRenderer(QStringList { "--year", "2027", "--month", "3", "--info" } + referenceScreenOption);
     ASSERT_EQ(plain.status, 0) << plain.err.toStdString();
     EXPECT_FALSE(plain.out.contains("holidays=")) << plain.out.toStdString();
-    EXPECT_EQ(infoOf(plain.out)["firstcol"], "1");
+    EXPECT_EQ(keyValues(plain.out)["firstcol"], "1");
 
-    const auto r = runProgram(renderer,
+    const auto r = runRenderer(
         QStringList { "--year", "2027", "--month", "3", "--holidays", "japan", "--week-start", "monday",
             "--saturday-color", "#0000FF", "--weekday-labels", "japanese", "--title-text", "era", "--info" }
-            + referenceScreen);
+        + referenceScreenOption);
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    const auto info = infoOf(r.out);
+    const auto info = keyValues(r.out);
     EXPECT_EQ(info["firstcol"], "0"); // 1 March 2027 is a Monday
-    EXPECT_EQ(info["picwidth"], infoOf(plain.out)["picwidth"]);
+    EXPECT_EQ(info["picwidth"], keyValues(plain.out)["picwidth"]);
     EXPECT_EQ(info["holidays"], "japan");
     EXPECT_EQ(info["holiday_days"], "21,22");
     EXPECT_EQ(info["saturday_color"], "#0000FF");
@@ -96,9 +78,9 @@ TEST(CalendarCli, YearPdfHasEveryHolidayRed)
     const QString pdf = dir.filePath("year.pdf");
     const QStringList settings { "--year", "2027", "--month", "1-12", "--holidays", "japan", "--saturday-color", "blue",
         "--week-start", "monday", "--weekday-labels", "japanese", "--title-text", "era" };
-    const auto r = runProgram(renderer, settings + referenceScreen + QStringList { "-o", pdf });
+    const auto r = runRenderer(settings + referenceScreenOption + QStringList { "-o", pdf });
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    const auto info = runProgram(renderer, settings + referenceScreen + QStringList { "--info" });
+    const auto info = runRenderer(settings + referenceScreenOption + QStringList { "--info" });
     ASSERT_EQ(info.status, 0) << info.err.toStdString();
     const QStringList groups = info.out.split("\n\n");
     ASSERT_EQ(groups.size(), 12);
@@ -112,7 +94,7 @@ TEST(CalendarCli, YearPdfHasEveryHolidayRed)
         for (const char* label : { "月", "火", "水", "木", "金", "土", "日" })
             EXPECT_TRUE(text.out.contains(QString::fromUtf8(label))) << label;
 
-        const auto g = infoOf(groups[month - 1]);
+        const auto g = keyValues(groups[month - 1]);
         const int cw = g["cellwidth"].toInt(), ch = g["cellheight"].toInt(), top = g["gridtop"].toInt();
         const int firstcol = g["firstcol"].toInt(), days = g["daycount"].toInt(), scale = 3;
         const QString png = dir.filePath("page");
@@ -148,8 +130,8 @@ TEST(CalendarCli, JapaneseTextReadsBackInEveryFormat)
     const QStringList settings { "--year", "2019", "--month", "5", "--weekday-labels", "japanese", "--title-text",
         "era", "--quiet" };
     for (const char* ext : { "emf", "wmf", "svg", "pdf" }) {
-        const auto r = runProgram(
-            renderer, settings + referenceScreen + QStringList { "-o", dir.filePath(QString("jp.") + ext) });
+        const auto r
+            = runRenderer(settings + referenceScreenOption + QStringList { "-o", dir.filePath(QString("jp.") + ext) });
         ASSERT_EQ(r.status, 0) << ext << ' ' << r.err.toStdString();
     }
     const QStringList expected { "令和元年5月", "日", "月", "火", "水", "木", "金", "土" };
@@ -158,7 +140,7 @@ TEST(CalendarCli, JapaneseTextReadsBackInEveryFormat)
             EXPECT_TRUE(text.contains(s)) << from << ": " << s.toStdString() << " in " << text.left(3000).toStdString();
     };
 
-    expectAll(readAll(dir.filePath("jp.svg")), "svg");
+    expectAll(fileText(dir.filePath("jp.svg")), "svg");
     QFile wmf(dir.filePath("jp.wmf"));
     ASSERT_TRUE(wmf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(
@@ -169,7 +151,7 @@ TEST(CalendarCli, JapaneseTextReadsBackInEveryFormat)
     if (const QString converter = QStandardPaths::findExecutable("emf2svg-conv"); !converter.isEmpty()) {
         const auto c = runProgram(converter, { "-i", dir.filePath("jp.emf"), "-o", dir.filePath("emf.svg") });
         ASSERT_EQ(c.status, 0) << c.err.toStdString();
-        expectAll(readAll(dir.filePath("emf.svg")), "emf2svg-conv");
+        expectAll(fileText(dir.filePath("emf.svg")), "emf2svg-conv");
     }
     // LibreOffice decodes a Windows metafile's text by its fonts' character set.
     const QString soffice = QStandardPaths::findExecutable("soffice");

@@ -1,7 +1,7 @@
 // Where Inkscape is installed, it must open the default settings' Windows
 // metafile at once: a face name it cannot read once made it spin forever.
 
-#include "support/Process.h"
+#include "RenderProgram.h"
 
 #include <QImage>
 #include <QProcess>
@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-using pluvane::fixtures::runProgram;
+using namespace pluvane::fixtures;
 
 TEST(InkscapeImport, OpensTheDefaultWindowsMetafileWithinTwentySeconds)
 {
@@ -19,7 +19,7 @@ TEST(InkscapeImport, OpensTheDefaultWindowsMetafileWithinTwentySeconds)
         GTEST_SKIP() << "Inkscape is not installed";
     QTemporaryDir dir;
     const QString wmf = dir.filePath("default.wmf");
-    ASSERT_EQ(runProgram(QStringLiteral(PLUVANE_RENDER_PATH), { "--quiet", "-o", wmf }).status, 0);
+    ASSERT_EQ(runRenderer({ "--quiet", "-o", wmf }).status, 0);
 
     QProcess p;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();

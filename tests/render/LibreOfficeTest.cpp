@@ -1,7 +1,7 @@
 // Where LibreOffice is installed, it opens our metafiles as an office user
 // would and must put the drawing where the preview shows it.
 
-#include "support/Process.h"
+#include "RenderProgram.h"
 
 #include <QDir>
 #include <QImage>
@@ -10,12 +10,9 @@
 
 #include <gtest/gtest.h>
 
-using pluvane::fixtures::runProgram;
+using namespace pluvane::fixtures;
 
 namespace {
-
-const QString renderer = QStringLiteral(PLUVANE_RENDER_PATH);
-const QStringList march1998 { "--year", "1998", "--month", "3", "--screen", "800x600:280x210", "--quiet" };
 
 bool isDark(QRgb c)
 {
@@ -48,7 +45,7 @@ TEST_P(LibreOfficeImport, DrawsAtTrueSizeWithRedSundaysAndRules)
         GTEST_SKIP() << "LibreOffice is not installed";
     QTemporaryDir dir;
     const QString name = QString("march.%1").arg(GetParam());
-    ASSERT_EQ(runProgram(renderer, march1998 + QStringList { "-o", dir.filePath(name) }).status, 0);
+    ASSERT_EQ(runRenderer(march1998Options + QStringList { "-o", dir.filePath(name) }).status, 0);
     const auto converted = runProgram(soffice,
         { "-env:UserInstallation=file://" + dir.filePath("profile"), "--headless", "--convert-to", "png", "--outdir",
             dir.path(), dir.filePath(name) });
@@ -58,7 +55,7 @@ TEST_P(LibreOfficeImport, DrawsAtTrueSizeWithRedSundaysAndRules)
 
     // The frame is 63.70 x 58.45 mm for this font; at 96 dpi that is about
     // 241 x 221 pixels, whatever the digits' widths.
-    const auto info = runProgram(renderer, march1998 + QStringList { "--info" }).out;
+    const auto info = runRenderer(march1998Options + QStringList { "--info" }).out;
     const int frameW = info.section("frame_w=", 1).section('\n', 0, 0).toInt();
     const int frameH = info.section("frame_h=", 1).section('\n', 0, 0).toInt();
     const int picheight = info.section("picheight=", 1).section('\n', 0, 0).toInt();

@@ -1,6 +1,6 @@
 // pluvane-render as a user runs it, and its files as other programs read them.
 
-#include "support/Process.h"
+#include "RenderProgram.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,30 +10,13 @@
 
 #include <gtest/gtest.h>
 
-using pluvane::fixtures::runProgram;
-
-namespace {
-
-const QString renderer = QStringLiteral(PLUVANE_RENDER_PATH);
-const QStringList referenceScreen { "--screen", "800x600:280x210" };
-
-QString readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
-}
-
-} // namespace
+using namespace pluvane::fixtures;
 
 TEST(RenderCli, InfoPrintsTheGeometryFrameAndReadouts)
 {
-    const auto r = runProgram(renderer, QStringList { "--year", "1998", "--month", "3", "--info" } + referenceScreen);
+    const auto r = runRenderer(QStringList { "--year", "1998", "--month", "3", "--info" } + referenceScreenOption);
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    QMap<QString, QString> info;
-    for (const QString& line : r.out.split('\n', Qt::SkipEmptyParts)) {
-        const auto eq = line.indexOf('=');
-        info[line.left(eq)] = line.mid(eq + 1);
-    }
+    const auto info = keyValues(r.out);
     for (const char* key : { "fontheight", "weekfontheight", "weekband", "gridtop", "firstcol", "daycount",
              "cellheight", "cellwidth", "picwidth", "picheight", "frame_w", "frame_h", "readout_x", "readout_y" })
         EXPECT_TRUE(info.contains(key)) << key;
@@ -58,12 +41,12 @@ TEST(RenderCli, WrittenFileConvertsWithAnIndependentReader)
     QTemporaryDir dir;
     const QString emf = dir.filePath("march.emf");
     const QString svg = dir.filePath("march.svg");
-    const auto r = runProgram(renderer, QStringList { "--year", "1998", "--month", "3", "-o", emf } + referenceScreen);
+    const auto r = runRenderer(QStringList { "--year", "1998", "--month", "3", "-o", emf } + referenceScreenOption);
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains("march.emf"));
     const auto c = runProgram(converter, { "-i", emf, "-o", svg });
     ASSERT_EQ(c.status, 0) << c.err.toStdString();
-    const QString doc = readAll(svg);
+    const QString doc = fileText(svg);
 
     EXPECT_EQ(doc.count("<path"), 16);
     const QRegularExpression textRe(
@@ -109,7 +92,7 @@ TEST_P(RenderCliErrors, OneClearLineAndNothingAtTheTarget)
     QStringList args = c.args;
     args.replaceInStrings("TARGET", target);
     args.replaceInStrings("DIR", dir.path());
-    const auto r = runProgram(renderer, args);
+    const auto r = runRenderer(args);
     EXPECT_EQ(r.status, c.status) << r.err.toStdString();
     const QStringList lines = r.err.split('\n', Qt::SkipEmptyParts).filter("pluvane-render:");
     ASSERT_EQ(lines.size(), 1) << r.err.toStdString();
@@ -131,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(Inputs, RenderCliErrors,
 
 TEST(RenderCli, HelpListsTheOptions)
 {
-    const auto r = runProgram(renderer, { "--help" });
+    const auto r = runRenderer({ "--help" });
     EXPECT_EQ(r.status, 0);
     EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
     EXPECT_TRUE(r.out.startsWith("Usage: pluvane-render [options] (-o FILE | --info)\n"
@@ -143,7 +126,7 @@ TEST(RenderCli, HelpListsTheOptions)
              "--weekday-color <C>", "--line-color <C>", "--screen <WxH:WMMxHMM>", "-o <FILE>", "--scale <N>",
              "--transparent", "--info", "--quiet", "-h, --help" })
         EXPECT_TRUE(r.out.contains(QString("\n  ") + option + ' ')) << option;
-    EXPECT_EQ(runProgram(renderer, { "-h" }).out, r.out);
+    EXPECT_EQ(runRenderer({ "-h" }).out, r.out);
 }
 
 TEST(RenderCli, ReplacesAnExistingFileWhole)
@@ -155,7 +138,7 @@ TEST(RenderCli, ReplacesAnExistingFileWhole)
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(QByteArray(100000, 'x'));
     }
-    const auto r = runProgram(renderer, QStringList { "--quiet", "-o", target } + referenceScreen);
+    const auto r = runRenderer(QStringList { "--quiet", "-o", target } + referenceScreenOption);
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_TRUE(r.err.isEmpty()) << r.err.toStdString();
     QFile f(target);

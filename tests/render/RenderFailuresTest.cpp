@@ -3,7 +3,7 @@
 // status is honest, the message is one line, and no file is lost or left
 // half made.
 
-#include "support/Process.h"
+#include "RenderProgram.h"
 
 #include <QDir>
 #include <QFile>
@@ -21,18 +21,9 @@
 #include <sys/mount.h>
 #include <unistd.h>
 
-using pluvane::fixtures::runProgram;
+using namespace pluvane::fixtures;
 
 namespace {
-
-const QString renderer = QStringLiteral(PLUVANE_RENDER_PATH);
-const QStringList referenceScreen { "--screen", "800x600:280x210" };
-
-QByteArray contents(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 void putFile(const QString& path, const QByteArray& data)
 {
@@ -46,7 +37,7 @@ int statusWithOutputTo(const QStringList& args, const QString& outputFile, QStri
 {
     QProcess p;
     p.setStandardOutputFile(outputFile);
-    p.start(renderer, args);
+    p.start(renderProgram, args);
     p.waitForFinished(60000);
     *err = QString::fromUtf8(p.readAllStandardError());
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
@@ -59,15 +50,14 @@ TEST(RenderFailures, APngTooLargeToRenderIsAnErrorAndTheOldFileStays)
     QTemporaryDir dir;
     const QString png = dir.filePath("big.png");
     putFile(png, "old picture");
-    const auto r = runProgram(renderer,
-        QStringList { "--font-height", "1000", "--cell-width", "100", "--cell-height", "100", "--title-size", "100",
-            "--scale", "16", "-o", png }
-            + referenceScreen);
+    const auto r = runRenderer(QStringList { "--font-height", "1000", "--cell-width", "100", "--cell-height", "100",
+                                   "--title-size", "100", "--scale", "16", "-o", png }
+        + referenceScreenOption);
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err.count('\n'), 1) << r.err.toStdString();
     EXPECT_TRUE(r.err.startsWith("pluvane-render: " + png + ": ")) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains("16384")) << r.err.toStdString();
-    EXPECT_EQ(contents(png), "old picture");
+    EXPECT_EQ(fileContents(png), "old picture");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "big.png" });
 }
 
@@ -75,7 +65,7 @@ TEST(RenderFailures, OutputThatCannotBeWrittenIsAnError)
 {
     if (!QFile::exists("/dev/full"))
         GTEST_SKIP() << "no /dev/full";
-    for (const QStringList& args : { QStringList { "--info" } + referenceScreen, QStringList { "--help" } }) {
+    for (const QStringList& args : { QStringList { "--info" } + referenceScreenOption, QStringList { "--help" } }) {
         SCOPED_TRACE(args.join(' ').toStdString());
         QString err;
         EXPECT_EQ(statusWithOutputTo(args, "/dev/full", &err), 1);
@@ -88,7 +78,7 @@ TEST(RenderFailures, ScreensBeyondWhatTheFilesHoldAreUsageErrors)
 {
     for (const char* screen : { "1x1:300000x300000", "300000x300000:1x1", "3000x3000:1x1", "1x1:2147483647x1" }) {
         SCOPED_TRACE(screen);
-        const auto r = runProgram(renderer, { "--screen", screen, "--info" });
+        const auto r = runRenderer({ "--screen", screen, "--info" });
         EXPECT_EQ(r.status, 2);
         EXPECT_TRUE(r.err.startsWith("pluvane-render: --screen ")) << r.err.toStdString();
         EXPECT_TRUE(r.out.isEmpty());
@@ -102,9 +92,9 @@ TEST(RenderFailures, AnInterruptedBatchLeavesOnlyWholeFiles)
         SCOPED_TRACE(run);
         QTemporaryDir dir;
         QProcess p;
-        p.start(renderer,
+        p.start(renderProgram,
             QStringList { "--year", "1900-2500", "--month", "1-12", "--quiet", "-o", dir.filePath("x-%Y-%m.png") }
-                + referenceScreen);
+                + referenceScreenOption);
         ASSERT_TRUE(p.waitForStarted(10000));
         // Some milliseconds of the 7212 files the batch would take seconds for.
         QThread::msleep(100 + random() % 400);
@@ -115,7 +105,7 @@ TEST(RenderFailures, AnInterruptedBatchLeavesOnlyWholeFiles)
         EXPECT_TRUE(hidden.isEmpty()) << hidden.join(' ').toStdString();
         for (const QString& name : QDir(dir.path()).entryList(QDir::Files)) {
             QImage image;
-            EXPECT_TRUE(image.loadFromData(contents(dir.filePath(name)), "PNG")) << name.toStdString();
+            EXPECT_TRUE(image.loadFromData(fileContents(dir.filePath(name)), "PNG")) << name.toStdString();
         }
     }
 }
@@ -127,9 +117,9 @@ TEST(RenderFailures, ABatchWriteErrorNamesTheFile)
     QTemporaryDir dir;
     const QByteArray mountPoint = QFile::encodeName(dir.path());
     ASSERT_EQ(mount("tmpfs", mountPoint.constData(), "tmpfs", 0, "size=64k"), 0) << "cannot mount a tmpfs";
-    const auto r = runProgram(renderer,
-        QStringList { "--year", "2031", "--month", "1-12", "--quiet", "-o", dir.filePath("x-%Y-%m.png") }
-            + referenceScreen);
+    const auto r
+        = runRenderer(QStringList { "--year", "2031", "--month", "1-12", "--quiet", "-o", dir.filePath("x-%Y-%m.png") }
+            + referenceScreenOption);
     const QStringList hidden = QDir(dir.path()).entryList(QStringList { ".*" }, QDir::Files | QDir::Hidden);
     umount(mountPoint.constData());
     EXPECT_EQ(r.status, 1);

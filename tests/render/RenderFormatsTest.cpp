@@ -1,7 +1,7 @@
 // The formats beyond metafiles and the batches, as pluvane-render writes them
 // and other programs read them.
 
-#include "support/Process.h"
+#include "RenderProgram.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,26 +12,14 @@
 
 #include <gtest/gtest.h>
 
-using pluvane::fixtures::runProgram;
+using namespace pluvane::fixtures;
 
 namespace {
 
-const QString renderer = QStringLiteral(PLUVANE_RENDER_PATH);
-const QStringList march1998 { "--year", "1998", "--month", "3", "--screen", "800x600:280x210", "--quiet" };
-
-QByteArray contents(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
+// What --info prints for these options, by key.
 QMap<QString, QString> infoOf(const QStringList& args)
 {
-    QMap<QString, QString> info;
-    for (const QString& line :
-        runProgram(renderer, args + QStringList { "--info" }).out.split('\n', Qt::SkipEmptyParts))
-        info[line.section('=', 0, 0)] = line.section('=', 1);
-    return info;
+    return keyValues(runRenderer(args + QStringList { "--info" }).out);
 }
 
 } // namespace
@@ -40,9 +28,9 @@ TEST(RenderFormats, SvgStatesThePhysicalSizeAndKeepsTextAndLines)
 {
     QTemporaryDir dir;
     const QString svg = dir.filePath("march.svg");
-    ASSERT_EQ(runProgram(renderer, march1998 + QStringList { "-o", svg }).status, 0);
-    const QString doc = QString::fromUtf8(contents(svg));
-    const auto info = infoOf(march1998);
+    ASSERT_EQ(runRenderer(march1998Options + QStringList { "-o", svg }).status, 0);
+    const QString doc = fileText(svg);
+    const auto info = infoOf(march1998Options);
     const QString size = QString("width=\"%1mm\" height=\"%2mm\"")
                              .arg(info["frame_w"].toInt() / 100.0, 0, 'f', 2)
                              .arg(info["frame_h"].toInt() / 100.0, 0, 'f', 2);
@@ -70,11 +58,11 @@ TEST(RenderFormats, PdfIsOnePageTheSizeOfTheFrameWithRealText)
 {
     QTemporaryDir dir;
     const QString pdf = dir.filePath("march.pdf");
-    ASSERT_EQ(runProgram(renderer, march1998 + QStringList { "-o", pdf }).status, 0);
+    ASSERT_EQ(runRenderer(march1998Options + QStringList { "-o", pdf }).status, 0);
     const auto info = runProgram("pdfinfo", { pdf });
     ASSERT_EQ(info.status, 0) << "pdfinfo (poppler-utils) could not read it: " << info.err.toStdString();
     EXPECT_TRUE(info.out.contains(QRegularExpression(R"(Pages:\s+1\n)")));
-    const auto frame = infoOf(march1998);
+    const auto frame = infoOf(march1998Options);
     // 63.70 x 58.45 mm, to the hundredth of a millimetre.
     const auto m = QRegularExpression(R"(Page size:\s+([0-9.]+) x ([0-9.]+) pts)").match(info.out);
     ASSERT_TRUE(m.hasMatch()) << info.out.toStdString();
@@ -88,9 +76,9 @@ TEST(RenderFormats, PdfIsOnePageTheSizeOfTheFrameWithRealText)
 TEST(RenderFormats, PngAtScaleOnPaperOrTransparent)
 {
     QTemporaryDir dir;
-    const auto info = infoOf(march1998);
+    const auto info = infoOf(march1998Options);
     const QSize pixels(info["picwidth"].toInt(), info["picheight"].toInt());
-    ASSERT_EQ(runProgram(renderer, march1998 + QStringList { "-o", dir.filePath("a.png"), "--scale", "3" }).status, 0);
+    ASSERT_EQ(runRenderer(march1998Options + QStringList { "-o", dir.filePath("a.png"), "--scale", "3" }).status, 0);
     const QImage paper(dir.filePath("a.png"));
     EXPECT_EQ(paper.size(), pixels * 3);
     EXPECT_EQ(qAlpha(paper.pixel(paper.width() - 3, 3)), 255);
@@ -102,7 +90,7 @@ TEST(RenderFormats, PngAtScaleOnPaperOrTransparent)
         EXPECT_NEAR(density.out.section(' ', 0, 0).toDouble(), 85.71, 0.01) << density.out.toStdString();
         EXPECT_NEAR(density.out.section(' ', 1, 1).toDouble(), 85.71, 0.01) << density.out.toStdString();
     }
-    ASSERT_EQ(runProgram(renderer, march1998 + QStringList { "-o", dir.filePath("b.PNG"), "--transparent" }).status, 0);
+    ASSERT_EQ(runRenderer(march1998Options + QStringList { "-o", dir.filePath("b.PNG"), "--transparent" }).status, 0);
     const QImage clear(dir.filePath("b.PNG"));
     EXPECT_EQ(clear.size(), pixels);
     EXPECT_EQ(qAlpha(clear.pixel(clear.width() - 3, 3)), 0);
@@ -120,11 +108,11 @@ TEST(RenderFormats, SameSettingsGiveTheSameBytes)
         QByteArray first;
         for (int run = 0; run < 2; ++run) {
             const QString path = dir.filePath(QString("run%1.%2").arg(run).arg(extension));
-            ASSERT_EQ(runProgram(renderer, march1998 + QStringList { "-o", path }).status, 0) << extension;
+            ASSERT_EQ(runRenderer(march1998Options + QStringList { "-o", path }).status, 0) << extension;
             if (run == 0)
-                first = contents(path);
+                first = fileContents(path);
             else
-                EXPECT_EQ(contents(path), first) << extension;
+                EXPECT_EQ(fileContents(path), first) << extension;
         }
         EXPECT_GT(first.size(), 100) << extension;
     }
@@ -133,15 +121,14 @@ TEST(RenderFormats, SameSettingsGiveTheSameBytes)
 TEST(RenderBatches, OneFilePerMonthNamedByYearAndMonth)
 {
     QTemporaryDir dir;
-    const auto r
-        = runProgram(renderer, { "--year", "2027-2028", "--month", "1-12", "-o", dir.filePath("cal-%Y-%m.svg") });
+    const auto r = runRenderer({ "--year", "2027-2028", "--month", "1-12", "-o", dir.filePath("cal-%Y-%m.svg") });
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_EQ(r.err.count("wrote"), 24);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 24);
     // Each picture has its own month's number as its title.
-    const QString june = QString::fromUtf8(contents(dir.filePath("cal-2028-06.svg")));
+    const QString june = fileText(dir.filePath("cal-2028-06.svg"));
     EXPECT_TRUE(june.contains(QRegularExpression(R"(font-size="20"[^>]*>\s*6\s*</text>)")));
-    const auto quiet = runProgram(renderer, { "--month", "3,6,9", "--quiet", "-o", dir.filePath("q-%m.emf") });
+    const auto quiet = runRenderer({ "--month", "3,6,9", "--quiet", "-o", dir.filePath("q-%m.emf") });
     EXPECT_EQ(quiet.status, 0);
     EXPECT_TRUE(quiet.err.isEmpty());
     EXPECT_TRUE(QFile::exists(dir.filePath("q-06.emf")));
@@ -152,7 +139,7 @@ TEST(RenderBatches, SeveralMonthsIntoOnePdfGiveOnePageEach)
 {
     QTemporaryDir dir;
     const QString pdf = dir.filePath("year.pdf");
-    const auto r = runProgram(renderer, { "--year", "2027", "--month", "1-12", "-o", pdf });
+    const auto r = runRenderer({ "--year", "2027", "--month", "1-12", "-o", pdf });
     ASSERT_EQ(r.status, 0) << r.err.toStdString();
     EXPECT_TRUE(runProgram("pdfinfo", { pdf }).out.contains(QRegularExpression(R"(Pages:\s+12\n)")));
     // February 2027 has 28 days and March 31; pages come in month order.
@@ -165,19 +152,18 @@ TEST(RenderBatches, SeveralMonthsIntoOnePdfGiveOnePageEach)
 TEST(RenderBatches, BadBatchesAndAFailureInTheMiddle)
 {
     QTemporaryDir dir;
-    const auto unnamed = runProgram(renderer, { "--month", "1-3", "-o", dir.filePath("same.emf") });
+    const auto unnamed = runRenderer({ "--month", "1-3", "-o", dir.filePath("same.emf") });
     EXPECT_EQ(unnamed.status, 2);
     EXPECT_TRUE(unnamed.err.contains("several months need %m")) << unnamed.err.toStdString();
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 0);
 
     // 2027 has its folder, 2028 has none: the batch stops there.
     QDir(dir.path()).mkdir("2027");
-    const auto broken
-        = runProgram(renderer, { "--year", "2027-2028", "--month", "1", "-o", dir.filePath("%Y/cal-%m.emf") });
+    const auto broken = runRenderer({ "--year", "2027-2028", "--month", "1", "-o", dir.filePath("%Y/cal-%m.emf") });
     EXPECT_EQ(broken.status, 1);
     EXPECT_TRUE(broken.err.contains("ﾌｧｲﾙ " + dir.filePath("2028/cal-01.emf") + " を作成できません"))
         << broken.err.toStdString();
-    const QByteArray first = contents(dir.filePath("2027/cal-01.emf"));
+    const QByteArray first = fileContents(dir.filePath("2027/cal-01.emf"));
     EXPECT_EQ(first.mid(40, 4), QByteArray(" EMF"));
     EXPECT_EQ(QDir(dir.filePath("2027")).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMap>
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QString>
@@ -32,6 +33,15 @@ inline ProcessResult runProgram(const QString& program, const QStringList& args,
     r.out = QString::fromUtf8(r.rawOut);
     r.err = QString::fromUtf8(p.readAllStandardError());
     return r;
+}
+
+// The "key=value" lines a program printed, by key.
+inline QMap<QString, QString> keyValues(const QString& out)
+{
+    QMap<QString, QString> values;
+    for (const QString& line : out.split('\n', Qt::SkipEmptyParts))
+        values[line.section('=', 0, 0)] = line.section('=', 1);
+    return values;
 }
 
 } // namespace pluvane::fixtures
