@@ -1,7 +1,7 @@
 // The real pluvane program in a real X server with Japan's holidays ticked in
 // the conventions dialog: the saved picture draws the weekday holidays red.
 
-#include "support/VirtualDisplay.h"
+#include "DesktopDriver.h"
 
 #include "picture/emf/EmfReader.h"
 
@@ -15,23 +15,14 @@
 
 #include <map>
 
-using pluvane::fixtures::VirtualDisplay;
+using namespace pluvane::fixtures;
+using EndToEnd = DesktopTest;
 
 namespace {
 
-const QString program = QStringLiteral(PLUVANE_WINDOW_PATH);
 const QString artifacts = QStringLiteral(PLUVANE_ARTIFACT_DIR);
 
 constexpr std::uint32_t red = 0x0000FF; // 0x00BBGGRR
-
-QPoint windowOrigin(const VirtualDisplay& display, const QString& window)
-{
-    QMap<QString, int> g;
-    const auto r = display.run("xdotool", { "getwindowgeometry", "--shell", window });
-    for (const QString& line : r.out.split('\n', Qt::SkipEmptyParts))
-        g[line.section('=', 0, 0)] = line.section('=', 1).toInt();
-    return { g["X"], g["Y"] };
-}
 
 // The first colour each text of a picture is drawn in.
 std::map<std::u16string, std::uint32_t> firstColors(const QByteArray& bytes)
@@ -53,33 +44,23 @@ std::map<std::u16string, std::uint32_t> firstColors(const QByteArray& bytes)
 
 } // namespace
 
-TEST(EndToEnd, HolidaysTickedInTheConventionsDialogAreSavedRed)
+TEST_F(EndToEnd, HolidaysTickedInTheConventionsDialogAreSavedRed)
 {
-    for (const char* tool : { "Xvfb", "xdotool", "import" })
-        if (QStandardPaths::findExecutable(tool).isEmpty())
-            GTEST_SKIP() << tool << " is missing; scripts/setup.sh installs it";
-    VirtualDisplay display;
-    ASSERT_TRUE(display.isUp()) << "Xvfb did not start";
+    const VirtualDisplay& display = virtualDisplay();
 
     QProcess app;
-    app.setProcessEnvironment(display.environment());
-    app.start(program, {});
-    ASSERT_TRUE(app.waitForStarted(10000));
-
-    const auto found = display.run("xdotool", { "search", "--sync", "--onlyvisible", "--name", "Pluvane Ver 1.0" });
-    ASSERT_EQ(found.status, 0) << found.err.toStdString();
-    const QString window = found.out.split('\n', Qt::SkipEmptyParts).value(0);
+    const QString window = startPluvane(display, app);
+    ASSERT_FALSE(window.isEmpty()) << "pluvane's window did not show";
     const QPoint origin = windowOrigin(display, window);
     // Clicks at a point of the window's client area.
     auto click = [&](int x, int y) {
-        const auto r = display.run("xdotool",
-            { "mousemove", "--sync", QString::number(origin.x() + x), QString::number(origin.y() + y), "click", "1" });
+        const auto r = clickAt(display, origin, x, y);
         EXPECT_EQ(r.status, 0) << r.err.toStdString();
         QThread::msleep(300);
     };
     auto typeOver = [&](const QString& text) {
         display.run("xdotool", { "key", "ctrl+a" });
-        display.run("xdotool", { "type", "--delay", "5", text });
+        typeText(display, text);
     };
 
     // May 2027: Monday the 3rd to Wednesday the 5th are holidays. The year
@@ -105,10 +86,9 @@ TEST(EndToEnd, HolidaysTickedInTheConventionsDialogAreSavedRed)
     const QString saved = saveDir.filePath("holidays.emf");
     click(432, 76);
     QThread::msleep(500);
-    display.run("xdotool", { "type", "--delay", "5", saved });
+    typeText(display, saved);
     display.run("xdotool", { "key", "Return" });
-    for (int i = 0; i < 50 && !QFile::exists(saved); ++i)
-        QThread::msleep(100);
+    waitForFile(saved);
 
     QDir().mkpath(artifacts);
     const QString shotPath = artifacts + "/end-to-end-holidays.png";

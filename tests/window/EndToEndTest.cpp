@@ -1,7 +1,7 @@
 // The real pluvane program in a real X server: find the window, press
 // "作成", and look at what the screen shows.
 
-#include "support/VirtualDisplay.h"
+#include "DesktopDriver.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,108 +11,36 @@
 
 #include <gtest/gtest.h>
 
-using pluvane::fixtures::VirtualDisplay;
+using namespace pluvane::fixtures;
+using EndToEnd = DesktopTest;
 
 namespace {
 
-const QString program = QStringLiteral(PLUVANE_WINDOW_PATH);
 const QString artifacts = QStringLiteral(PLUVANE_ARTIFACT_DIR);
-
-QMap<QString, int> windowGeometry(const VirtualDisplay& display, const QString& window)
-{
-    QMap<QString, int> g;
-    const auto r = display.run("xdotool", { "getwindowgeometry", "--shell", window });
-    for (const QString& line : r.out.split('\n', Qt::SkipEmptyParts))
-        g[line.section('=', 0, 0)] = line.section('=', 1).toInt();
-    return g;
-}
-
-// Presses keys in the window that has the keyboard, one after another.
-void press(const VirtualDisplay& display, const QStringList& keys)
-{
-    const auto r = display.run("xdotool", QStringList { "key", "--delay", "60" } + keys);
-    ASSERT_EQ(r.status, 0) << r.err.toStdString();
-    QThread::msleep(300);
-}
-
-// Waits for a window with this title to show; its id, or empty.
-QString waitForWindow(const VirtualDisplay& display, const QString& title)
-{
-    const auto found = display.run("xdotool", { "search", "--sync", "--onlyvisible", "--name", title });
-    return found.out.split('\n', Qt::SkipEmptyParts).value(0);
-}
-
-// Waits until the X server gives this window the keyboard: keys pressed
-// before then go to the window that had it, and are lost for this one.
-bool waitForFocus(const VirtualDisplay& display, const QString& window)
-{
-    for (int i = 0; i < 50; ++i) {
-        if (display.run("xdotool", { "getwindowfocus" }).out.trimmed() == window)
-            return true;
-        QThread::msleep(100);
-    }
-    return false;
-}
-
-// Starts pluvane in `folder` and gives its window the keyboard; the
-// window's id, or empty.
-QString startWithTheKeyboard(const VirtualDisplay& display, QProcess& app, const QString& folder)
-{
-    app.setProcessEnvironment(display.environment());
-    app.setWorkingDirectory(folder);
-    app.start(program, {});
-    if (!app.waitForStarted(10000))
-        return {};
-    const QString window = waitForWindow(display, "Pluvane Ver 1.0");
-    if (window.isEmpty())
-        return {};
-    // With no window manager the keyboard follows the pointer unless a
-    // window is given it: rest the pointer on the window's empty
-    // background, between the preview and the buttons, and focus it.
-    auto g = windowGeometry(display, window);
-    display.run("xdotool", { "mousemove", "--sync", QString::number(g["X"] + 340), QString::number(g["Y"] + 12) });
-    display.run("xdotool", { "windowfocus", "--sync", window });
-    return waitForFocus(display, window) ? window : QString();
-}
-
-bool waitForFile(const QString& path)
-{
-    for (int i = 0; i < 50 && !QFile::exists(path); ++i)
-        QThread::msleep(100);
-    return QFile::exists(path);
-}
 
 } // namespace
 
-TEST(EndToEnd, MakeShowsThePreviewAndCopyAndSaveGiveTheSameBytes)
+TEST_F(EndToEnd, MakeShowsThePreviewAndCopyAndSaveGiveTheSameBytes)
 {
-    for (const char* tool : { "Xvfb", "xdotool", "import", "xclip" })
-        if (QStandardPaths::findExecutable(tool).isEmpty())
-            GTEST_SKIP() << tool << " is missing; scripts/setup.sh installs it";
-    VirtualDisplay display;
-    ASSERT_TRUE(display.isUp()) << "Xvfb did not start";
+    if (QStandardPaths::findExecutable("xclip").isEmpty())
+        GTEST_SKIP() << "xclip is missing; scripts/setup.sh installs it";
+    const VirtualDisplay& display = virtualDisplay();
 
     QProcess app;
-    app.setProcessEnvironment(display.environment());
-    app.start(program, {});
-    ASSERT_TRUE(app.waitForStarted(10000));
-
-    const auto found = display.run("xdotool", { "search", "--sync", "--onlyvisible", "--name", "Pluvane Ver 1.0" });
-    ASSERT_EQ(found.status, 0) << found.err.toStdString();
-    const QString window = found.out.split('\n', Qt::SkipEmptyParts).value(0);
-    auto g = windowGeometry(display, window);
+    const QString window = startPluvane(display, app);
+    ASSERT_FALSE(window.isEmpty()) << "pluvane's window did not show";
+    const auto g = windowGeometry(display, window);
     ASSERT_GE(g["WIDTH"], 588);
     ASSERT_GE(g["HEIGHT"], 450);
+    const QPoint origin(g["X"], g["Y"]);
 
     // "作成" sits at (392, 24), 81 x 25, in the window's client area.
-    const auto click = display.run("xdotool",
-        { "mousemove", "--sync", QString::number(g["X"] + 432), QString::number(g["Y"] + 36), "click", "1" });
+    const auto click = clickAt(display, origin, 432, 36);
     ASSERT_EQ(click.status, 0) << click.err.toStdString();
     QThread::msleep(700);
 
     // "コピー" at (480, 64): the clipboard then offers the picture in five types.
-    display.run("xdotool",
-        { "mousemove", "--sync", QString::number(g["X"] + 516), QString::number(g["Y"] + 76), "click", "1" });
+    clickAt(display, origin, 516, 76);
     QThread::msleep(300);
     const auto targets = display.run("xclip", { "-selection", "clipboard", "-t", "TARGETS", "-o" });
     for (const char* type : { "image/emf", "image/x-emf",
@@ -123,15 +51,13 @@ TEST(EndToEnd, MakeShowsThePreviewAndCopyAndSaveGiveTheSameBytes)
     // "保存" at (392, 64) opens the save dialog; a typed name and Enter save it.
     QTemporaryDir saveDir;
     const QString saved = saveDir.filePath("pasted-check.emf");
-    display.run("xdotool",
-        { "mousemove", "--sync", QString::number(g["X"] + 432), QString::number(g["Y"] + 76), "click", "1" });
+    clickAt(display, origin, 432, 76);
     const QString dialog = waitForWindow(display, "名前を付けて保存");
     ASSERT_FALSE(dialog.isEmpty()) << "no save dialog after a click on 保存";
     ASSERT_TRUE(waitForFocus(display, dialog)) << "the save dialog did not get the keyboard";
-    display.run("xdotool", { "type", "--delay", "5", saved });
+    typeText(display, saved);
     display.run("xdotool", { "key", "Return" });
-    for (int i = 0; i < 50 && !QFile::exists(saved); ++i)
-        QThread::msleep(100);
+    waitForFile(saved);
     QFile file(saved);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "the save dialog wrote nothing at " << saved.toStdString();
     const QByteArray savedBytes = file.readAll();
@@ -167,13 +93,9 @@ TEST(EndToEnd, MakeShowsThePreviewAndCopyAndSaveGiveTheSameBytes)
     EXPECT_GT(longestRow, 150);
 }
 
-TEST(EndToEnd, KeysAloneMakeAndSaveAndTheSaveDialogRemembersItsFolder)
+TEST_F(EndToEnd, KeysAloneMakeAndSaveAndTheSaveDialogRemembersItsFolder)
 {
-    for (const char* tool : { "Xvfb", "xdotool", "import" })
-        if (QStandardPaths::findExecutable(tool).isEmpty())
-            GTEST_SKIP() << tool << " is missing; scripts/setup.sh installs it";
-    VirtualDisplay display;
-    ASSERT_TRUE(display.isUp()) << "Xvfb did not start";
+    const VirtualDisplay& display = virtualDisplay();
     QTemporaryDir dir;
     ASSERT_TRUE(QDir(dir.path()).mkpath("a/sub"));
     const QString a = dir.filePath("a");
@@ -194,7 +116,7 @@ TEST(EndToEnd, KeysAloneMakeAndSaveAndTheSaveDialogRemembersItsFolder)
     const QString first = waitForWindow(display, "名前を付けて保存");
     ASSERT_FALSE(first.isEmpty()) << "no save dialog after 23 Tabs from 作成";
     ASSERT_TRUE(waitForFocus(display, first)) << "the save dialog did not get the keyboard";
-    display.run("xdotool", { "type", "--delay", "5", sub + "/june" });
+    typeText(display, sub + "/june");
     press(display, { "Return" });
     ASSERT_TRUE(waitForFile(sub + "/june.wmf"));
     ASSERT_TRUE(QFile::remove(sub + "/june.wmf"));
@@ -215,13 +137,9 @@ TEST(EndToEnd, KeysAloneMakeAndSaveAndTheSaveDialogRemembersItsFolder)
     app.waitForFinished(5000);
 }
 
-TEST(EndToEnd, KeysAloneChooseTheSvgTypeAndABareNameGetsItsExtension)
+TEST_F(EndToEnd, KeysAloneChooseTheSvgTypeAndABareNameGetsItsExtension)
 {
-    for (const char* tool : { "Xvfb", "xdotool", "import" })
-        if (QStandardPaths::findExecutable(tool).isEmpty())
-            GTEST_SKIP() << tool << " is missing; scripts/setup.sh installs it";
-    VirtualDisplay display;
-    ASSERT_TRUE(display.isUp()) << "Xvfb did not start";
+    const VirtualDisplay& display = virtualDisplay();
     QTemporaryDir dir;
 
     QProcess app;
@@ -243,7 +161,7 @@ TEST(EndToEnd, KeysAloneChooseTheSvgTypeAndABareNameGetsItsExtension)
     // text selected; "cal" replaces it. One Tab goes on to the type box, where
     // "S" picks "SVG (*.svg)", and Return saves.
     press(display, { "alt+n" });
-    const auto typed = display.run("xdotool", { "type", "--delay", "60", "cal" });
+    const auto typed = typeText(display, "cal", 60);
     ASSERT_EQ(typed.status, 0) << typed.err.toStdString();
     press(display, { "Tab", "S" });
     display.run("import", { "-window", dialog, chosen });

@@ -2,7 +2,7 @@
 // "コピー" in the real window, then paste into LibreOffice Draw. The page
 // must get a vector graphic at the picture's true size, not a bitmap.
 
-#include "support/VirtualDisplay.h"
+#include "DesktopDriver.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -12,12 +12,10 @@
 
 #include <gtest/gtest.h>
 
-using pluvane::fixtures::runProgram;
-using pluvane::fixtures::VirtualDisplay;
+using namespace pluvane::fixtures;
 
 namespace {
 
-const QString program = QStringLiteral(PLUVANE_WINDOW_PATH);
 const QString pasteScript = QStringLiteral(PLUVANE_PASTE_SCRIPT);
 
 // A little-endian 32-bit field of the metafile header.
@@ -25,14 +23,6 @@ int headerField(const QByteArray& emf, int offset)
 {
     const auto* b = reinterpret_cast<const unsigned char*>(emf.constData() + offset);
     return static_cast<int>(b[0] | b[1] << 8 | b[2] << 16 | static_cast<unsigned>(b[3]) << 24);
-}
-
-QMap<QString, QString> keyValues(const QString& text)
-{
-    QMap<QString, QString> values;
-    for (const QString& line : text.split('\n', Qt::SkipEmptyParts))
-        values[line.section('=', 0, 0)] = line.section('=', 1);
-    return values;
 }
 
 // A Python that can speak to LibreOffice: Debian's python3-uno is for the
@@ -46,39 +36,28 @@ QString pythonWithUno()
     return {};
 }
 
-// Clicks at a point of the window's client area.
-void clickAt(const VirtualDisplay& display, const QString& window, int x, int y)
-{
-    QMap<QString, int> g;
-    for (const QString& line : display.run("xdotool", { "getwindowgeometry", "--shell", window }).out.split('\n'))
-        g[line.section('=', 0, 0)] = line.section('=', 1).toInt();
-    display.run(
-        "xdotool", { "mousemove", "--sync", QString::number(g["X"] + x), QString::number(g["Y"] + y), "click", "1" });
-}
+// Pastes need xclip to read the clipboard and LibreOffice to paste into.
+class LibreOfficePaste : public DesktopTest {
+protected:
+    LibreOfficePaste() : DesktopTest({ "Xvfb", "xdotool", "xclip", "soffice" }) {}
+};
 
 } // namespace
 
-TEST(LibreOfficePaste, DrawPastesTheCopiedCalendarAsAVectorGraphicAtItsTrueSize)
+TEST_F(LibreOfficePaste, DrawPastesTheCopiedCalendarAsAVectorGraphicAtItsTrueSize)
 {
-    for (const char* tool : { "Xvfb", "xdotool", "xclip", "soffice" })
-        if (QStandardPaths::findExecutable(tool).isEmpty())
-            GTEST_SKIP() << tool << " is missing";
     const QString python = pythonWithUno();
     if (python.isEmpty())
         GTEST_SKIP() << "python3-uno is missing";
-    VirtualDisplay display;
-    ASSERT_TRUE(display.isUp()) << "Xvfb did not start";
+    const VirtualDisplay& display = virtualDisplay();
 
     QProcess app;
-    app.setProcessEnvironment(display.environment());
-    app.start(program, {});
-    ASSERT_TRUE(app.waitForStarted(10000));
-    const auto found = display.run("xdotool", { "search", "--sync", "--onlyvisible", "--name", "Pluvane Ver 1.0" });
-    ASSERT_EQ(found.status, 0) << found.err.toStdString();
-    const QString window = found.out.split('\n', Qt::SkipEmptyParts).value(0);
-    clickAt(display, window, 432, 36); // "作成"
+    const QString window = startPluvane(display, app);
+    ASSERT_FALSE(window.isEmpty()) << "pluvane's window did not show";
+    const QPoint origin = windowOrigin(display, window);
+    clickAt(display, origin, 432, 36); // "作成"
     QThread::msleep(700);
-    clickAt(display, window, 516, 76); // "コピー"
+    clickAt(display, origin, 516, 76); // "コピー"
     QThread::msleep(300);
     const QByteArray emf = display.run("xclip", { "-selection", "clipboard", "-t", "image/emf", "-o" }).rawOut;
     ASSERT_GT(emf.size(), 100);
