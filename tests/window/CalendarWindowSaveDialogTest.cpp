@@ -7,7 +7,6 @@
 
 #include "window/CalendarWindow.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
@@ -22,6 +21,7 @@ using namespace pluvane;
 using fixtures::child;
 using fixtures::fileContents;
 using fixtures::testServices;
+using fixtures::typeOverName;
 using fixtures::whenModalOpens;
 
 namespace {
@@ -49,18 +49,8 @@ Offered saveThroughTheDialog(CalendarWindow& window, const QString& name, int ty
         offered = { dialog->directory().absolutePath(), field->text(), types->currentText() };
         for (int i = 0; i < typeSteps; ++i)
             QTest::keyClick(types, Qt::Key_Down);
-        if (!name.isNull()) {
-            // Typed, not set: typing is what makes the dialog let go of a
-            // file it had selected.
-            // The dialog follows typing only in a field that has the focus.
-            QApplication::setActiveWindow(dialog);
-            field->setFocus(Qt::OtherFocusReason);
-            field->selectAll();
-            QTest::keyClicks(field, name);
-            // The name completer's list, if it came up, goes away as with Escape.
-            if (QWidget* completions = QApplication::activePopupWidget())
-                QTest::keyClick(completions, Qt::Key_Escape);
-        }
+        if (!name.isNull())
+            typeOverName(dialog, field, name);
         QTest::keyClick(field, Qt::Key_Return);
     });
     QTest::mouseClick(child<QPushButton>(window, "Button3"), Qt::LeftButton);

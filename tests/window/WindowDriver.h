@@ -55,6 +55,20 @@ inline void whenModalOpens(std::function<void(QWidget*)> act)
     timer->start(10);
 }
 
+// Types `name` over what the save dialog's name field holds. Typed, not set:
+// typing is what makes the dialog let go of a file it had selected.
+inline void typeOverName(QFileDialog* dialog, QLineEdit* field, const QString& name)
+{
+    // The dialog follows typing only in a field that has the focus.
+    QApplication::setActiveWindow(dialog);
+    field->setFocus(Qt::OtherFocusReason);
+    field->selectAll();
+    QTest::keyClicks(field, name);
+    // The name completer's list, if it came up, goes away as with Escape.
+    if (QWidget* completions = QApplication::activePopupWidget())
+        QTest::keyClick(completions, Qt::Key_Escape);
+}
+
 // Types a name into the save dialog as soon as it is up, and remembers what
 // the dialog offered before; an empty name cancels the dialog.
 inline void typeIntoSaveDialog(const QString& name, QString* offered = nullptr, QStringList* filters = nullptr)
@@ -72,16 +86,7 @@ inline void typeIntoSaveDialog(const QString& name, QString* offered = nullptr, 
             dialog->reject();
             return;
         }
-        // Typed, not set: typing is what makes the dialog let go of a file it
-        // had selected.
-        // The dialog follows typing only in a field that has the focus.
-        QApplication::setActiveWindow(dialog);
-        field->setFocus(Qt::OtherFocusReason);
-        field->selectAll();
-        QTest::keyClicks(field, name);
-        // The name completer's list, if it came up, goes away as with Escape.
-        if (QWidget* completions = QApplication::activePopupWidget())
-            QTest::keyClick(completions, Qt::Key_Escape);
+        typeOverName(dialog, field, name);
         QTest::keyClick(field, Qt::Key_Return);
     });
 }
