@@ -51,8 +51,8 @@ struct DrawnCalendar {
 // result (the canvas measures through it).
 inline std::unique_ptr<DrawnCalendar> drawLogged(const CalendarSettings& s, const TextMeasurer& measurer)
 {
-    auto d = std::make_unique<DrawnCalendar>(
-        DrawnCalendar { calendarGeometry(s, measurer), LoggingCanvas(measurer), {} });
+    auto d
+        = std::make_unique<DrawnCalendar>(DrawnCalendar { calendarGeometry(s, measurer), LoggingCanvas(measurer), {} });
     drawCalendar(d->canvas, s, d->geometry);
     d->texts = d->canvas.ofKind(CanvasCall::TextOut);
     return d;

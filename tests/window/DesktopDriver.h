@@ -112,8 +112,8 @@ inline QString startWithTheKeyboard(const VirtualDisplay& display, QProcess& app
     // window is given it: rest the pointer on the window's empty
     // background, between the preview and the buttons, and focus it.
     const QPoint origin = windowOrigin(display, window);
-    display.run("xdotool",
-        { "mousemove", "--sync", QString::number(origin.x() + 340), QString::number(origin.y() + 12) });
+    display.run(
+        "xdotool", { "mousemove", "--sync", QString::number(origin.x() + 340), QString::number(origin.y() + 12) });
     display.run("xdotool", { "windowfocus", "--sync", window });
     return waitForFocus(display, window) ? window : QString();
 }
