@@ -42,6 +42,17 @@ TColor parseColor(const std::string& option, const std::string& text)
     return rgbColor(c.red(), c.green(), c.blue());
 }
 
+// "N" or "A-B", each value within the bounds.
+std::pair<int, int> parseRange(const std::string& option, const std::string& text, int low, int high)
+{
+    const std::size_t dash = text.find('-', 1);
+    const int first = parseInt(option, text.substr(0, dash), low, high);
+    const int last = dash == std::string::npos ? first : parseInt(option, text.substr(dash + 1), low, high);
+    if (last < first)
+        throw UsageError(option + " range " + text + " runs backwards");
+    return { first, last };
+}
+
 // "N", "A-B" or a comma-separated list of those, each value within the bounds.
 std::vector<int> parseList(const std::string& option, const std::string& text, int low, int high)
 {
@@ -51,12 +62,7 @@ std::vector<int> parseList(const std::string& option, const std::string& text, i
         std::size_t comma = text.find(',', at);
         if (comma == std::string::npos)
             comma = text.size();
-        const std::string item = text.substr(at, comma - at);
-        const std::size_t dash = item.find('-', 1);
-        const int first = parseInt(option, item.substr(0, dash), low, high);
-        const int last = dash == std::string::npos ? first : parseInt(option, item.substr(dash + 1), low, high);
-        if (last < first)
-            throw UsageError(option + " range " + item + " runs backwards");
+        const auto [first, last] = parseRange(option, text.substr(at, comma - at), low, high);
         for (int v = first; v <= last; ++v)
             if (std::find(values.begin(), values.end(), v) == values.end())
                 values.push_back(v);
@@ -81,19 +87,6 @@ Value parseChoice(
         ++i;
     }
     throw UsageError(option + " needs " + words + ", not '" + text + "'");
-}
-
-// "YEAR" or "FIRST-LAST" within the years the holiday law covers.
-std::pair<int, int> parseYearRange(const std::string& option, const std::string& text)
-{
-    const std::size_t dash = text.find('-', 1);
-    const int first = parseInt(option, text.substr(0, dash), firstHolidayYear, lastHolidayYear);
-    const int last = dash == std::string::npos
-        ? first
-        : parseInt(option, text.substr(dash + 1), firstHolidayYear, lastHolidayYear);
-    if (last < first)
-        throw UsageError(option + " range " + text + " runs backwards");
-    return { first, last };
 }
 
 // The reference screen's bounds: any picture the program makes on such a
@@ -216,7 +209,9 @@ const std::vector<OptionRule>& optionRules()
         { { "list-holidays" }, "YEAR[-YEAR]",
             "print Japan's days off of the years (1948..2500) as YYYY-MM-DD<TAB>name lines in date order and draw "
             "nothing; the equinox days after the years already announced are astronomical projections",
-            [](RenderOptions& o, Text n, Text v) { o.holidayYears = parseYearRange(n, v); } },
+            [](RenderOptions& o, Text n, Text v) {
+                o.holidayYears = parseRange(n, v, firstHolidayYear, lastHolidayYear);
+            } },
         { { "screen" }, "WxH:WMMxHMM",
             "reference screen for the physical size: pixels and millimetres 1..100000 each, 0.1 to 100 pixels per "
             "millimetre (default: the primary screen)",
